@@ -1,0 +1,237 @@
+#pragma once
+// The main window `Tzr8f` and all shared state of the analyser. Its methods are implemented in the
+// folder of the subsystem they belong to:
+//   app/      start-up, layout, views, shortcuts
+//   serial/   (the component itself) ; app/port.cpp the window's port handlers
+//   link/     receive ring, dispatch and the raw-traffic grids
+//   decode/   time code, status decoders, command naming
+//   trace/    trace files and outside viewers
+//   control/  sending, polling and reply supervision
+#include "link/frame.h"
+#include "trace/TraceFile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class StringGrid;
+class TComPort;
+class TControl;
+class Tdefinekey;
+
+class Tzr8f : public QWidget {
+    Q_OBJECT
+public:
+    // `args` are the command-line parameters after the program name; `programPath` is the full
+    // path of the program file. The constructor builds the window and runs FormCreate.
+    Tzr8f(const QStringList& args, const QString& programPath, QWidget* parent = nullptr);
+    ~Tzr8f() override;
+
+    // The other two windows, created after this one (start-up order).
+    TControl* Control = nullptr;
+    Tdefinekey* definekey = nullptr;
+
+    // ---- Components (objectName = member name) -------------------------------------------
+    TComPort* serial = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QFrame* Buttons = nullptr;
+    QFrame* MachineStatusInfo = nullptr;
+    QFrame* SystemStatusInfo = nullptr;
+    QFrame* LogiRecTrks = nullptr;
+    QFrame* Misc = nullptr;
+    QFrame* RawComms = nullptr;
+
+    QPushButton* Traceall = nullptr;
+    QPushButton* Editall = nullptr;
+    QPushButton* Trace = nullptr;
+    QPushButton* editcmd = nullptr;
+    QPushButton* Parity = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Details = nullptr;
+    QPushButton* clearkey = nullptr;
+    QPushButton* cmds = nullptr;
+    QPushButton* Protocol = nullptr;
+    QLabel* Image1 = nullptr;
+
+    QFrame* ledta = nullptr;
+    QFrame* ledt = nullptr;
+    QFrame* ledComms = nullptr;
+    QFrame* ledCmds = nullptr;
+    QLabel* tracecount = nullptr;
+
+    // The label named "MonMcn" on screen; the member `MonMcn` below is the monitored machine.
+    QLabel* MonMcnLabel = nullptr;
+    QLabel* mcnid = nullptr;
+    QLabel* SonyID = nullptr;
+    QLabel* Mcnpos = nullptr;
+    QLabel* tally = nullptr;
+    QLabel* mcnoff = nullptr;
+    QLabel* mcnsuboff = nullptr;
+    QLabel* RecTrks = nullptr;
+    QLabel* SyncError = nullptr;
+    QLabel* Position = nullptr;
+    QLabel* MastMcn = nullptr;
+    QLabel* CurrMcn = nullptr;
+    QLabel* command = nullptr;
+    QLabel* ErrorMsg = nullptr;
+    QLabel* acia = nullptr;
+    QLabel* aciaerr = nullptr;
+    QLabel* LLastCmd = nullptr;
+    QLabel* Label16 = nullptr;
+
+    StringGrid* grid1 = nullptr;
+    StringGrid* grid2 = nullptr;
+    StringGrid* mcngrid = nullptr;
+    StringGrid* Grid4 = nullptr;
+    StringGrid* statgrid = nullptr;
+    StringGrid* statbitsno = nullptr;
+    StringGrid* SysStatSGrid = nullptr;
+    StringGrid* edpreset = nullptr;
+
+    // ---- Shared state ----------------------------------------------------------------------
+    QString AppDir;
+    int MonMcn = 0;
+    bool TraceChange = false;
+    int LastKey = 0;
+    std::uint16_t ModemWatch = 0;
+
+    // Receive ring (link/receive.cpp).
+    std::array<std::uint8_t, 32> RxRing{};
+    int RxHead = 0;
+    int RxTail = 0;
+    frame::Bytes RxFrame{};
+    int RxLen = 0;
+    int RxErrorCount = 0;
+
+    // Per-frame texts (link/dispatch.cpp).
+    QString FrameHex;
+    QString PrevFrameHex;
+    QString CmdText;
+    QString GroupHex;
+    QString Cmd2Hex;
+    QString Data0Hex;
+    QString Data1Hex;
+    QString Data2Hex;
+    int SenseStart = 0;
+
+    // Status decoders (decode/).
+    frame::Bytes LastMcnStatus{};
+    std::int32_t MasterMcnNo = 0;
+    std::int32_t SelectMcnNo = 0;
+    frame::Bytes LastMasterPoz{};
+
+    // Sending (control/sending.cpp).
+    frame::Bytes TxFrame{};
+    QByteArray PendingTx;
+    bool SendNow = false;
+    std::int32_t CyclicCountdown = 0;
+    bool AwaitReply = false;
+
+    // Traces (trace/).
+    TraceFile TraceAllFile;
+    QString TraceFileName;
+    int TraceLineCount = 0;  // the count attached to `tracecount`
+
+    // ---- Start-up and main window (app/) -----------------------------------------------------
+    void FormCreate(const QStringList& args, const QString& programPath);
+    void FormActivate();
+    void FormResize();
+    void FormClose();
+    void mykeydown(int key);
+    void DetailsClick();
+    void Button1Click();
+
+    // ---- Port handlers (app/port.cpp) --------------------------------------------------------
+    void ParityClick();
+    std::uint16_t portchange(std::uint16_t n);
+    void serialTriggerModemStatus(TComPort* CP);
+
+    // ---- Receive ring (link/receive.cpp) -----------------------------------------------------
+    void serialTriggerAvail(TComPort* CP, std::uint16_t Count);
+    void clearrx();
+
+    // ---- Dispatch and raw-traffic grids (link/dispatch.cpp, link/grids.cpp) ------------------
+    void parseinput();
+    void buildgrid1();
+    void buildgrid2();
+    void buildmcngrid();
+    void grid1init();
+    void grid2init();
+    void mcngridinit();
+    void grid4init();
+    void clear();
+    void clearkeyClick();
+
+    // ---- Time code and bit pictures (decode/helpers.cpp) -------------------------------------
+    QString frmstotxt(std::int32_t& n, std::uint8_t rate);
+    QString bin2str(int value);
+    QString gettime();
+    void updposition();
+
+    // ---- Status decoders (decode/) ------------------------------------------------------------
+    void mcnstatus();
+    void statgridinit();
+    void mcnstatinit();
+    void Masterpoz();
+    void mcnoffset();
+    void mcndetails();
+    void SystemAscii();
+    void SysStatSGridInit();
+    void sysstatinit();
+    void exttally();
+    void Lrecenab(int kind);
+    void edpresetinit();
+
+    // ---- Command naming (decode/) -------------------------------------------------------------
+    void lastcmd0();
+    void lastcmd1();
+    void lastcmd2();
+    void lastcmd4();
+    void lastcmd6();
+    void extcmd();
+    QString extcmd2str(std::uint8_t k);
+
+    // ---- Traces and viewers (trace/) ----------------------------------------------------------
+    void tall();
+    void tcmd();
+    void tracecmd();
+    void TraceallClick();
+    void TraceClick();
+    void EditallClick();
+    void editcmdClick();
+    void editfname();
+    void editprotocol();
+    void ProtocolClick();
+    bool traceAllOn() const;  // ledta visible
+    bool traceCmdOn() const;  // ledt visible
+
+    // ---- Sending, polling, reply supervision (control/sending.cpp) ---------------------------
+    void sendcmd();
+    void cmdenab();
+    void cmdsClick();
+    void Timer1Timer();
+    void Grid4MouseUp(Qt::MouseButton button, int col, int row);
+    void incnoreply();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildButtonBar();
+    void buildMachineStatus();
+    void buildSystemStatus();
+    void buildRecordTracks();
+    void buildMisc();
+    void buildRawComms();
+};

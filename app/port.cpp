@@ -1,0 +1,34 @@
+// The main window's handlers of the serial port: parity, port choice and the DSR watch.
+#include "app/Zr8a.h"
+#include "serial/TComPort.h"
+
+#include <QPushButton>
+
+void Tzr8f::ParityClick() {
+    if (serial->Parity() == TParity::pOdd) {
+        serial->setParity(TParity::pNone);
+        Parity->setText(QStringLiteral("None"));
+    } else {
+        serial->setParity(TParity::pOdd);
+        Parity->setText(QStringLiteral("Odd"));
+    }
+}
+
+std::uint16_t Tzr8f::portchange(std::uint16_t n) {
+    serial->setOpen(false);
+    serial->setComNumber(n);
+    serial->setOpen(true);
+    Button1->setText(QStringLiteral("Com%1").arg(serial->ComNumber()));
+    return serial->ComNumber();
+}
+
+void Tzr8f::serialTriggerModemStatus(TComPort* /*CP*/) {
+    if (!serial->DsrChanged()) return;
+    if (serial->DsrOn()) {
+        TxFrame[0] = 0x61;
+        TxFrame[1] = 0x0C;
+        TxFrame[2] = 0x01;
+        sendcmd();
+    }
+    serial->ArmModemWatch(ModemWatch, 0x20, true);
+}

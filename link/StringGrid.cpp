@@ -1,0 +1,232 @@
+#include "link/StringGrid.h"
+
+#include <QAbstractButton>
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+// The fixed row is drawn by the horizontal header, the fixed column by the vertical header and
+// cell (0,0) by the corner button, so they stay put while the body scrolls.
+class StringGridModel : public QAbstractTableModel {
+public:
+    StringGridModel(int cols, int rows, QObject* parent)
+        : QAbstractTableModel(parent), cols_(cols), rows_(rows),
+          cells_(static_cast<std::size_t>(cols * rows)) {}
+
+    int fixedRows = 1;
+    int fixedCols = 1;
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : rows_ - fixedRows;
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : cols_ - fixedCols;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        return at(index.column() + fixedCols, index.row() + fixedRows);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole) return {};
+        if (orientation == Qt::Horizontal) return fixedRows ? at(section + fixedCols, 0) : QString();
+        return fixedCols ? at(0, section + fixedRows) : QString();
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    const QString& at(int col, int row) const {
+        return cells_[static_cast<std::size_t>(row * cols_ + col)];
+    }
+    bool inside(int col, int row) const { return col >= 0 && row >= 0 && col < cols_ && row < rows_; }
+
+    bool set(int col, int row, const QString& text) {
+        QString& cell = cells_[static_cast<std::size_t>(row * cols_ + col)];
+        if (cell == text) return false;
+        cell = text;
+        if (row < fixedRows && col >= fixedCols) {
+            emit headerDataChanged(Qt::Horizontal, col - fixedCols, col - fixedCols);
+        } else if (col < fixedCols && row >= fixedRows) {
+            emit headerDataChanged(Qt::Vertical, row - fixedRows, row - fixedRows);
+        } else if (row >= fixedRows && col >= fixedCols) {
+            const QModelIndex i = index(row - fixedRows, col - fixedCols);
+            emit dataChanged(i, i, {Qt::DisplayRole});
+        }
+        return true;
+    }
+    void clearAll() {
+        beginResetModel();
+        for (QString& c : cells_) c.clear();
+        endResetModel();
+    }
+    void setFixed(int rows, int cols) {
+        beginResetModel();
+        fixedRows = rows;
+        fixedCols = cols;
+        endResetModel();
+    }
+
+private:
+    int cols_;
+    int rows_;
+    std::vector<QString> cells_;
+};
+
+StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
+    : QTableView(parent), cols_(colCount), rows_(rowCount),
+      widths_(static_cast<std::size_t>(colCount), 64),
+      model_(new StringGridModel(colCount, rowCount, this)) {
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+        h->setSectionResizeMode(QHeaderView::Fixed);
+        h->setMinimumSectionSize(1);
+        h->setHighlightSections(false);
+        h->setSectionsClickable(false);
+        h->setFont(small);
+        h->viewport()->installEventFilter(this);
+    }
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    viewport()->installEventFilter(this);
+    if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+    applyLayout();
+}
+
+StringGrid::~StringGrid() = default;
+
+QString StringGrid::cell(int col, int row) const {
+    return model_->inside(col, row) ? model_->at(col, row) : QString();
+}
+
+bool StringGrid::setCell(int col, int row, const QString& text) {
+    if (!model_->inside(col, row)) return false;
+    const bool changed = model_->set(col, row, text);
+    if (changed && col < fixedCols_ && row < fixedRows_) {
+        if (auto* corner = findChild<QAbstractButton*>()) corner->update();
+    }
+    return changed;
+}
+
+void StringGrid::clearCells() { model_->clearAll(); applyLayout(); }
+
+void StringGrid::setFixedRows(int n) {
+    if (n == fixedRows_) return;
+    fixedRows_ = n;
+    model_->setFixed(fixedRows_, fixedCols_);
+    applyLayout();
+}
+
+void StringGrid::setFixedCols(int n) {
+    if (n == fixedCols_) return;
+    fixedCols_ = n;
+    model_->setFixed(fixedRows_, fixedCols_);
+    applyLayout();
+}
+
+void StringGrid::setColWidth(int col, int width) {
+    if (col < 0 || col >= cols_) return;
+    widths_[static_cast<std::size_t>(col)] = width;
+    applyLayout();
+}
+
+int StringGrid::colWidth(int col) const {
+    return col >= 0 && col < cols_ ? widths_[static_cast<std::size_t>(col)] : 0;
+}
+
+void StringGrid::setRowHeights(int height) {
+    rowHeight_ = height;
+    applyLayout();
+}
+
+void StringGrid::selectCell(int col, int row) {
+    col_ = col;
+    row_ = row;
+    const QModelIndex i = model_->index(row - fixedRows_, std::max(0, col - fixedCols_));
+    if (i.isValid()) {
+        setCurrentIndex(i);
+        scrollTo(i);
+    }
+}
+
+void StringGrid::setRowSelect(bool wholeRows) {
+    setSelectionBehavior(wholeRows ? QAbstractItemView::SelectRows
+                                   : QAbstractItemView::SelectItems);
+}
+
+int StringGrid::headerHeight() const { return fixedRows_ ? rowHeight_ : 0; }
+
+void StringGrid::MouseToCell(QPoint pos, int& col, int& row) const {
+    const int left = frameWidth();
+    const int top = frameWidth();
+    const int fixedW = fixedCols_ ? widths_[0] : 0;
+    const int fixedH = headerHeight();
+    const int x = pos.x() - left;
+    const int y = pos.y() - top;
+    if (fixedRows_ && y >= 0 && y < fixedH) {
+        row = 0;
+    } else {
+        const int r = rowAt(y - fixedH);
+        row = r < 0 ? -1 : r + fixedRows_;
+    }
+    if (fixedCols_ && x >= 0 && x < fixedW) {
+        col = 0;
+    } else {
+        const int c = columnAt(x - fixedW);
+        col = c < 0 ? -1 : c + fixedCols_;
+    }
+}
+
+void StringGrid::setHint(const QString& hint, bool showHint) {
+    hint_ = hint;
+    setToolTip(showHint ? hint : QString());
+}
+
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* corner = findChild<QAbstractButton*>();
+    if (watched == corner && event->type() == QEvent::Paint) {
+        QPainter p(corner);
+        p.fillRect(corner->rect(), palette().button());
+        p.setPen(palette().mid().color());
+        p.drawRect(corner->rect().adjusted(0, 0, -1, -1));
+        p.setPen(palette().buttonText().color());
+        p.setFont(font());
+        p.drawText(corner->rect().adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   model_->at(0, 0));
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && OnMouseUp) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        auto* w = static_cast<QWidget*>(watched);
+        int col = -1;
+        int row = -1;
+        MouseToCell(w->mapTo(this, me->position().toPoint()), col, row);
+        OnMouseUp(me->button(), col, row);
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void StringGrid::applyLayout() {
+    QHeaderView* h = horizontalHeader();
+    QHeaderView* v = verticalHeader();
+    h->setVisible(fixedRows_ > 0);
+    v->setVisible(fixedCols_ > 0);
+    h->setFixedHeight(rowHeight_);
+    v->setDefaultSectionSize(rowHeight_);
+    v->setMinimumSectionSize(1);
+    if (fixedCols_) v->setFixedWidth(widths_[0]);
+    for (int c = fixedCols_; c < cols_; ++c) {
+        h->resizeSection(c - fixedCols_, widths_[static_cast<std::size_t>(c)]);
+    }
+}
