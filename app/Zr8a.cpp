@@ -23,11 +23,13 @@ W* named(W* w, const char* name) {
 }
 }  // namespace
 
-Tzr8f::Tzr8f(const QStringList& args, const QString& programPath, QWidget* parent)
+Tzr8f::Tzr8f(const QStringList& args, const QString& programPath,
+             TComPort::DeviceFactory devices, QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("zr8f"));
     setWindowTitle(QStringLiteral("Quenlar : Extended Protocol Analyser : Version 2.20"));
     serial = named(new TComPort(this), "serial");
+    if (devices) serial->setDeviceFactory(std::move(devices));
     serial->setComNumber(1);
     serial->setBaud(38400);
     serial->setParity(TParity::pOdd);

@@ -8,6 +8,7 @@
 //   trace/    trace files and outside viewers
 //   control/  sending, polling and reply supervision
 #include "link/frame.h"
+#include "serial/TComPort.h"
 #include "trace/TraceFile.h"
 
 #include <QString>
@@ -22,7 +23,6 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class StringGrid;
-class TComPort;
 class TControl;
 class Tdefinekey;
 
@@ -30,8 +30,10 @@ class Tzr8f : public QWidget {
     Q_OBJECT
 public:
     // `args` are the command-line parameters after the program name; `programPath` is the full
-    // path of the program file. The constructor builds the window and runs FormCreate.
-    Tzr8f(const QStringList& args, const QString& programPath, QWidget* parent = nullptr);
+    // path of the program file. The constructor builds the window and runs FormCreate. Tests
+    // pass a device factory (a scripted line); the program uses the platform's serial devices.
+    Tzr8f(const QStringList& args, const QString& programPath,
+          TComPort::DeviceFactory devices = {}, QWidget* parent = nullptr);
     ~Tzr8f() override;
 
     // The other two windows, created after this one (start-up order).
