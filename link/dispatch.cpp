@@ -1,0 +1,217 @@
+// Message dispatch: every good frame once, to the trace-all, the displays fed straight from Sony
+// replies, and one of the raw-traffic grids, where its row counts it and names it.
+#include "app/Zr8a.h"
+#include "link/StringGrid.h"
+#include "link/rowkey.h"
+
+#include <QLabel>
+
+#include <span>
+
+namespace {
+
+constexpr std::uint8_t StatusSense1 = 0x61;
+constexpr std::uint8_t StatusSense2 = 0x20;
+constexpr int SonyReplyGroup = 7;
+constexpr std::uint8_t EditPresetTally = 0x30;
+constexpr int EditPresetReadyRow = 2;
+constexpr std::uint8_t FirstMachineReply = 0x81;
+constexpr std::uint8_t MachineDetailsReply = 0x83;
+constexpr std::uint8_t LastMachineReply = 0x87;
+constexpr int ShortCommandMaxLength = 9;
+constexpr int FirstDataColumn = 4;
+constexpr int MasterPositionRow = 1;
+
+// Sony time-data replies: timer 1, timer 2, LTC, VITC, corrected LTC, corrected VITC.
+bool isTimeData(std::uint8_t cmd2) {
+    switch (cmd2) {
+        case 0x00:
+        case 0x01:
+        case 0x04:
+        case 0x06:
+        case 0x14:
+        case 0x16:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::span<const std::uint8_t> dataOf(const Tzr8f& w) {
+    return std::span<const std::uint8_t>(w.RxFrame).subspan(2,
+                                                            static_cast<std::size_t>(w.RxLen - 3));
+}
+
+// The first free row or the first row of this kind; the last row when the grid is full.
+int chooseRow(const StringGrid& grid, const rowkey::Key& key) {
+    const int last = grid.RowCount() - 1;
+    for (int r = 1; r <= last; ++r) {
+        const QString group = grid.cell(1, r);
+        if (group.isEmpty()) return r;
+        if (group == key.group && grid.cell(key.column, r) == key.value) return r;
+    }
+    return last;
+}
+
+// Counts the frame in its row and shows its CMD1 and CMD2; returns the row. A row whose count
+// was never reset means the tables never were: they are reset before the first count.
+int countRow(Tzr8f& w, StringGrid& grid) {
+    const int row = chooseRow(grid, rowkey::of(w.RxFrame));
+    if (grid.cell(0, row).isEmpty()) w.clear();
+    grid.setCell(0, row, rowkey::nextCount(grid.cell(0, row)));
+    grid.setCell(1, row, w.GroupHex);
+    grid.setCell(2, row, frame::hex1(static_cast<std::uint8_t>(frame::dataCount(w.RxFrame[0]))));
+    grid.setCell(3, row, w.Cmd2Hex);
+    return row;
+}
+
+// Shows the data bytes from `firstColumn` on, short of the name column; cells past the frame's
+// last byte keep what they held. Returns true when a shown byte changed.
+bool showData(StringGrid& grid, int row, std::span<const std::uint8_t> data, int firstColumn) {
+    const int nameColumn = grid.ColCount() - 1;
+    bool changed = false;
+    for (std::size_t k = 0; k < data.size(); ++k) {
+        const int col = firstColumn + static_cast<int>(k);
+        if (col >= nameColumn) break;
+        changed = grid.setCell(col, row, frame::hex2(data[k])) || changed;
+    }
+    return changed;
+}
+
+// The edit-preset tally fills the Ready row with the bit pictures of the bytes it carries.
+void showEditPreset(Tzr8f& w) {
+    for (int k = 0; k < 4; ++k) {
+        const bool carried = w.RxLen > k + 3;
+        w.edpreset->setCell(
+            k + 1, EditPresetReadyRow,
+            carried ? w.bin2str(w.RxFrame[static_cast<std::size_t>(k + 2)]) : QString());
+    }
+}
+
+// A locate names its target time, hours first: "Locate 01:00:00:00".
+QString withLocateTime(const frame::Bytes& rx) {
+    return QStringLiteral("Locate %1:%2:%3:%4")
+        .arg(frame::hex2(rx[5]), frame::hex2(rx[4]), frame::hex2(rx[3]), frame::hex2(rx[2]));
+}
+
+}  // namespace
+
+void Tzr8f::parseinput() {
+    PrevFrameHex = FrameHex;
+    CmdText.clear();
+    FrameHex = frame::hexText(
+        std::span<const std::uint8_t>(RxFrame).first(static_cast<std::size_t>(RxLen)));
+    if (traceAllOn()) TraceAllFile.writeLine(FrameHex);
+
+    const std::uint8_t cmd1 = RxFrame[0];
+    const std::uint8_t cmd2 = RxFrame[1];
+    GroupHex = frame::hex1(static_cast<std::uint8_t>(frame::group(cmd1)));
+    Cmd2Hex = frame::hex2(cmd2);
+    Data0Hex = frame::hex2(RxFrame[2]);
+    Data1Hex = frame::hex2(RxFrame[3]);
+    Data2Hex = frame::hex2(RxFrame[4]);
+
+    if (cmd1 == StatusSense1 && cmd2 == StatusSense2) SenseStart = RxFrame[2] >> 4;
+    if (frame::group(cmd1) == SonyReplyGroup) {
+        if (isTimeData(cmd2))
+            updposition();
+        else if (cmd2 == EditPresetTally)
+            showEditPreset(*this);
+    }
+
+    if (!frame::isReply(cmd1)) {
+        if (RxLen <= ShortCommandMaxLength)
+            buildgrid1();
+        else
+            buildgrid2();
+    } else if (frame::group(cmd1) == 1 && cmd2 == frame::Extended) {
+        const std::uint8_t kind = RxFrame[2];
+        if (kind >= FirstMachineReply && kind <= LastMachineReply)
+            buildmcngrid();
+        else
+            buildgrid2();
+    }
+}
+
+void Tzr8f::buildgrid1() {
+    if (AwaitReply) incnoreply();
+    AwaitReply = true;
+
+    const int row = countRow(*this, *grid1);
+    showData(*grid1, row, dataOf(*this), FirstDataColumn);
+
+    const int group = frame::group(RxFrame[0]);
+    switch (group) {
+        case 0x0:
+            lastcmd0();
+            break;
+        case 0x2:
+            lastcmd2();
+            break;
+        case 0x4:
+            lastcmd4();
+            break;
+        case 0x6:
+            lastcmd6();
+            break;
+        default:
+            break;
+    }
+    grid1->setCell(grid1->ColCount() - 1, row, CmdText);
+
+    if (group == 0x2 || group == 0x4 || TraceChange) {
+        if (CmdText == QLatin1String("Locate")) CmdText = withLocateTime(RxFrame);
+        if (traceCmdOn()) tracecmd();
+    }
+}
+
+void Tzr8f::buildgrid2() {
+    AwaitReply = false;
+
+    const int row = countRow(*this, *grid2);
+    const int shift = row == MasterPositionRow ? SenseStart : 0;
+    if (showData(*grid2, row, dataOf(*this), FirstDataColumn + shift)) TraceChange = true;
+
+    switch (frame::group(RxFrame[0])) {
+        case 0x0:
+            lastcmd0();
+            break;
+        case 0x1:
+            lastcmd1();
+            break;
+        case 0x2:
+            lastcmd2();
+            break;
+        case 0x4:
+            lastcmd4();
+            break;
+        case 0x6:
+            lastcmd6();
+            break;
+        default:
+            break;
+    }
+    grid2->setCell(grid2->ColCount() - 1, row, CmdText);
+    if (!frame::isReply(RxFrame[0])) command->setText(CmdText);
+    if (traceCmdOn() && TraceChange) tracecmd();
+}
+
+void Tzr8f::buildmcngrid() {
+    const std::uint8_t kind = RxFrame[2];
+    const std::uint8_t machine = RxFrame[3];
+    if (machine >= 1 && machine <= 9) {
+        const int col = kind - FirstMachineReply + 1;  // S, O, D for 0x81..0x83
+        Grid4->setCell(col, machine, rowkey::nextCount(Grid4->cell(col, machine)));
+    }
+
+    if (machine == MonMcn) {
+        AwaitReply = false;
+        const int row = countRow(*this, *mcngrid);
+        if (showData(*mcngrid, row, dataOf(*this), FirstDataColumn)) TraceChange = true;
+        lastcmd1();
+        mcngrid->setCell(mcngrid->ColCount() - 1, row, CmdText);
+        if (traceCmdOn() && TraceChange) tracecmd();
+    } else if (kind == MachineDetailsReply) {
+        SystemAscii();
+    }
+}

@@ -1,0 +1,45 @@
+// The port's data-available handler: bytes into the receive ring, frames out of it.
+#include "app/Zr8a.h"
+#include "link/ring.h"
+
+#include <QLabel>
+
+namespace {
+
+ring::State rxState(Tzr8f& w) {
+    return {w.RxRing, w.RxHead, w.RxTail, w.RxFrame, w.RxLen};
+}
+
+// A dropped byte is a line of its own in the trace-all: two digits, unlike a frame's line.
+void traceByte(Tzr8f& w, std::uint8_t byte) {
+    if (w.traceAllOn()) w.TraceAllFile.writeLine(frame::hex2(byte));
+}
+
+// Line noise shows only in the count; idle 0x00 bytes are no error.
+void countDropped(Tzr8f& w, std::uint8_t byte) {
+    if (byte == 0x00) return;
+    ++w.RxErrorCount;
+    w.aciaerr->setText(QString::number(w.RxErrorCount));
+}
+
+}  // namespace
+
+void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
+    if (Count > ring::MaxBurst) {
+        serial->DiscardInput();
+        return;
+    }
+    const ring::State rx = rxState(*this);
+    // Counted before it is traced, so that a failing trace file cannot lose the count.
+    const auto dropped = [this](std::uint8_t byte) {
+        countDropped(*this, byte);
+        traceByte(*this, byte);
+    };
+    for (int i = 0; i < Count; ++i) ring::store(rx, serial->ReadByte(), dropped);
+    ring::cut(
+        rx, [this] { parseinput(); }, dropped);
+}
+
+void Tzr8f::clearrx() {
+    ring::discardAll(rxState(*this), [this](std::uint8_t byte) { traceByte(*this, byte); });
+}

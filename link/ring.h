@@ -1,0 +1,91 @@
+#pragma once
+// The 32-byte receive ring and the cutting of frames out of it.
+//
+//   RxRing  [ . . . . C1 C2 D0 .. CS . . . ]     indices run 0..31 and wrap
+//                     ^tail          ^head       unread = (head - tail) & 0x1F
+//
+// The byte at the read index is always taken as a CMD1. A frame is judged only once all the
+// bytes its CMD1 announces are unread; a bad checksum drops exactly that one byte and the next
+// one is tried. Equal indices mean an empty ring, so at most 31 bytes are unread: a byte that
+// arrives on a full ring first drops the oldest unread byte, the way a bad checksum does, so
+// that unread bytes are never overwritten.
+//
+// The state lives in the main window; these functions work on references to it so that the
+// window, the tests and the fuzzers share one frame cutter.
+#include "link/frame.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ring {
+
+inline constexpr int Size = 32;
+inline constexpr int Mask = Size - 1;
+inline constexpr int MaxUnread = Size - 1;
+// A data-available notification of more bytes than this is thrown away unread.
+inline constexpr std::uint16_t MaxBurst = 30;
+
+using Bytes = std::array<std::uint8_t, Size>;
+
+constexpr int advance(int index, int by = 1) {
+    return (index + by) & Mask;
+}
+constexpr int unread(int head, int tail) {
+    return (head - tail) & Mask;
+}
+
+struct State {
+    Bytes& ring;
+    int& head;
+    int& tail;
+    frame::Bytes& frame;  // the last frame cut, checksum included
+    int& length;          // its length
+};
+
+enum class Verdict { Empty, Incomplete, Good, BadChecksum };
+
+// One turn of the frame loop at the read index. Sets `length` from the CMD1 when a byte is
+// unread; once the whole frame is there, copies its bytes before the checksum to `frame` while
+// summing them, and for a good frame the sum as its last byte. Moves no index.
+Verdict judge(const State& s);
+
+// Drops the byte at the read index and returns it.
+std::uint8_t dropOldest(const State& s);
+
+// Stores one received byte at the write index; on a full ring the oldest unread byte goes to
+// `dropped` first.
+template <typename Dropped>
+void store(const State& s, std::uint8_t byte, Dropped&& dropped) {
+    if (unread(s.head, s.tail) == MaxUnread) dropped(dropOldest(s));
+    s.ring[static_cast<std::size_t>(s.head)] = byte;
+    s.head = advance(s.head);
+}
+
+// Runs the frame loop until the unread bytes hold no complete frame: `good()` is called for each
+// good frame (in `frame`/`length`, read index already past it), `dropped(byte)` for each byte
+// dropped by a bad checksum.
+template <typename Good, typename Dropped>
+void cut(const State& s, Good&& good, Dropped&& dropped) {
+    for (;;) {
+        switch (judge(s)) {
+            case Verdict::Empty:
+            case Verdict::Incomplete:
+                return;
+            case Verdict::Good:
+                s.tail = advance(s.tail, s.length);
+                good();
+                break;
+            case Verdict::BadChecksum:
+                dropped(dropOldest(s));
+                break;
+        }
+    }
+}
+
+// Empties the ring, handing each unread byte to `discarded` in order.
+template <typename Discarded>
+void discardAll(const State& s, Discarded&& discarded) {
+    while (s.tail != s.head) discarded(dropOldest(s));
+}
+
+}  // namespace ring
