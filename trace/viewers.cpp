@@ -1,0 +1,48 @@
+// Trace files and the protocol documents in outside programs. The desktop's default
+// application opens each file; the path is one argument, never parsed by a shell. The program
+// is "xdg-open" unless QUENLAR_OPEN names another one. A start that fails is not reported.
+#include "app/Zr8a.h"
+#include "trace/tracetext.h"
+
+#include <QProcess>
+
+namespace {
+
+void openInViewer(const QString& path, const QString& workingDirectory) {
+    const QString opener = qEnvironmentVariable("QUENLAR_OPEN", QStringLiteral("xdg-open"));
+    QProcess::startDetached(opener, {path}, workingDirectory);
+}
+
+}  // namespace
+
+void Tzr8f::EditallClick() {
+    if (traceAllOn()) {
+        tall();
+        return;
+    }
+    TraceFileName = AppDir + tracetext::traceAllFile();
+    editfname();
+}
+
+void Tzr8f::editcmdClick() {
+    if (traceCmdOn()) {
+        tcmd();
+        return;
+    }
+    TraceFileName = AppDir + tracetext::commandTraceFile();
+    editfname();
+}
+
+void Tzr8f::editfname() {
+    if (TraceFileName.isEmpty()) return;
+    openInViewer(TraceFileName, AppDir);
+}
+
+void Tzr8f::editprotocol() {
+    TraceFileName = AppDir + tracetext::protocolText();
+    editfname();
+}
+
+void Tzr8f::ProtocolClick() {
+    openInViewer(AppDir + tracetext::protocolDocument(), AppDir);
+}
