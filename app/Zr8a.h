@@ -7,6 +7,7 @@
 //   decode/   time code, status decoders, command naming
 //   trace/    trace files and outside viewers
 //   control/  sending, polling and reply supervision
+#include "decode/tallyreference.h"
 #include "link/frame.h"
 #include "serial/TComPort.h"
 #include "trace/TraceFile.h"
@@ -125,10 +126,13 @@ public:
     int SenseStart = 0;
 
     // Status decoders (decode/).
-    frame::Bytes LastMcnStatus{};
+    // The reference copies remember which bytes they hold, so that a reset (which forgets them)
+    // and a short tally both lead to a redraw; a forgotten machine number is NoMachine.
+    static constexpr std::int32_t NoMachine = -1;
+    decode::TallyReference LastMcnStatus;
     std::int32_t MasterMcnNo = 0;
     std::int32_t SelectMcnNo = 0;
-    frame::Bytes LastMasterPoz{};
+    decode::TallyReference LastMasterPoz;
 
     // Sending (control/sending.cpp).
     frame::Bytes TxFrame{};

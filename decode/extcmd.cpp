@@ -1,0 +1,30 @@
+// Extended commands (0N A0 kk ..): their names, the `command` label and the trace flag.
+#include "app/Zr8a.h"
+#include "decode/extnames.h"
+#include "decode/rxview.h"
+#include "decode/tallynames.h"
+
+#include <QLabel>
+
+void Tzr8f::extcmd() {
+    const decode::RxView f(RxFrame, RxLen);
+    const auto kind = f.dataIfCarried(0);
+    if (kind == decode::extkind::LogicalRecordEnable) {
+        Lrecenab(decode::trackrow::Command);
+    } else if (kind) {
+        const decode::ExtendedArgs args{f.dataIfCarried(1), f.dataIfCarried(2)};
+        if (const auto name = decode::extendedCommandName(*kind, args)) CmdText = *name;
+    }
+    // The controller repeats the cyclic-data request about once a second: it would flood the
+    // trace and hide the last real command, and it drops a trace line still pending.
+    if (kind == decode::extkind::CyclicDataEnable) {
+        TraceChange = false;
+        return;
+    }
+    TraceChange = true;
+    command->setText(CmdText);
+}
+
+QString Tzr8f::extcmd2str(std::uint8_t k) {
+    return decode::keyCommandName(k);
+}

@@ -1,0 +1,72 @@
+// Extended tallies (1N A0 kk ..): their names, the decoders they feed, the logical record track
+// grid, and the release of a frame held back for the line.
+#include "app/Zr8a.h"
+#include "decode/rxview.h"
+#include "decode/tallynames.h"
+#include "link/StringGrid.h"
+
+void Tzr8f::exttally() {
+    namespace kind = decode::tallykind;
+    const decode::RxView f(RxFrame, RxLen);
+    if (const auto k = f.dataIfCarried(0)) {
+        switch (*k) {
+            case kind::MasterPosition:
+                Masterpoz();
+                break;
+            case kind::MachineStatus:
+                mcnstatus();
+                break;
+            case kind::MachineOffset:
+                mcnoffset();
+                break;
+            case kind::MachineDetails:
+                mcndetails();
+                break;
+            case kind::ReadyBitMap:
+                Lrecenab(decode::trackrow::Ready);
+                break;
+            case kind::RecordBitMap:
+                Lrecenab(decode::trackrow::Record);
+                break;
+            default:
+                if (const auto name = decode::tallyName(*k)) CmdText = *name;
+                break;
+        }
+    }
+    // A frame held while sending was paused goes out right behind the synchroniser's tally. It
+    // stays held if the write fails, so that the next tally tries again.
+    if (!PendingTx.isEmpty()) {
+        serial->WriteBytes(PendingTx);
+        PendingTx.clear();
+    }
+}
+
+//   1N A0 kk b1 .. b14 cs   kk 84 record-enable command (row Cmd), 91 ready (Ready),
+//                           92 record (Record); N - 1 bit-map bytes
+void Tzr8f::Lrecenab(int kind) {
+    CmdText = decode::text(decode::TrackMapNames.at(static_cast<std::size_t>(kind)));
+    const decode::RxView f(RxFrame, RxLen);
+    if (!f.has(0)) return;
+    for (int c = 1; c <= decode::TrackColumns; ++c) {
+        edpreset->setCell(c, kind,
+                          f.has(c) ? bin2str(f.data(c)) : decode::text(decode::NotReceived));
+    }
+}
+
+void Tzr8f::edpresetinit() {
+    edpreset->setFixedRows(0);
+    edpreset->setFixedCols(0);
+    edpreset->clearCells();
+    for (int c = 1; c <= decode::TrackColumns; ++c) edpreset->setCell(c, 0, decode::trackHeader(c));
+    edpreset->setCell(0, decode::trackrow::Command, QStringLiteral("Cmd"));
+    edpreset->setCell(0, decode::trackrow::Ready, QStringLiteral("Ready"));
+    edpreset->setCell(0, decode::trackrow::Record, QStringLiteral("Record"));
+    for (int row = decode::trackrow::Command; row <= decode::trackrow::Record; ++row) {
+        for (int c = 1; c <= decode::TrackColumns; ++c) {
+            edpreset->setCell(c, row, decode::text(decode::NotReceived));
+        }
+    }
+    edpreset->selectCell(0, 0);
+    edpreset->setFixedRows(1);
+    edpreset->setFixedCols(1);
+}
