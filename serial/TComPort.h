@@ -3,11 +3,26 @@
 // dispatching and transmitting threads and hands received bytes and modem-line changes to the
 // user-interface thread as events.
 //
-// Threading contract (filled in by the implementation below):
-//  - Every public member is called on the user-interface thread only.
+// Threading contract:
+//  - Every public member is called on the user-interface thread only (the thread that owns this
+//    object). The back end (SerialDevice) is reached from all four threads; see SerialDevice.h.
+//  - TComThread waits for line events of the device and hands each batch to TDispThread,
+//    waiting until it has been taken in.
+//  - TDispThread takes received bytes into ReceiveBuffer, re-reads the modem lines, checks the
+//    watches and raises the events. It wakes on a batch or after 50 ms of quiet.
+//  - TOutThread hands the bytes of TransmitRing to the device, one run at a time.
 //  - OnTriggerAvail and OnTriggerModemStatus are raised on the user-interface thread, one at a
-//    time; the dispatching thread waits (at most 3000 ms) until the handler returns.
+//    time: TDispThread posts the event and waits (at most 3000 ms) until the handler returns,
+//    and never posts another while one is outstanding. A handler that throws still counts as
+//    returned; the failure goes on to the application object.
+//  - The receive lock guards ReceiveBuffer and its counters (TDispThread fills, ReadByte and
+//    DiscardInput consume). The transmit lock guards TransmitRing (WriteBytes, TOutThread). The
+//    status lock guards the watches, ModemStatusByte, the line error state, the line settings
+//    applied to the device and the record of a vanished device. No thread holds two of them.
+//  - Closing stops the threads and, while waiting for them, runs any event still outstanding on
+//    the user-interface thread, so a close never waits on the thread that has to run the handler.
 #include "serial/AppError.h"
+#include "serial/LineSettings.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -18,11 +33,9 @@
 
 class SerialDevice;
 
-enum class TParity { pNone, pOdd, pEven, pMark, pSpace };
-
 class TComPort : public QObject {
     Q_OBJECT
-public:
+  public:
     // Makes the device for a port number; the default opens the platform's real device.
     using DeviceFactory = std::function<std::unique_ptr<SerialDevice>(std::uint16_t comNumber)>;
     // Asks the user for a port (the "Select Port" dialog); returns 0 when cancelled.
@@ -66,11 +79,25 @@ public:
     std::uint16_t AddModemWatch();
     void ArmModemWatch(std::uint16_t handle, std::uint16_t mask, bool arm);
 
+    // State for monitors and tests.
+    std::uint8_t ModemStatusByte() const;
+    bool ModemWatchArmed(std::uint16_t handle) const;
+    struct Stats {
+        std::uint64_t received = 0;        // bytes taken from the device since the open
+        std::uint64_t handled = 0;         // of those, announced by a data event that returned
+        std::uint64_t dataEvents = 0;      // data events whose handler returned
+        std::uint64_t modemEvents = 0;     // modem-status events whose handler returned
+        std::uint64_t readerWakeups = 0;   // line-event batches the reading thread took
+        std::uint64_t dispatchPasses = 0;  // passes of the dispatching thread
+        bool deviceLost = false;           // the device went away while open
+    };
+    Stats stats() const;
+
     // Events.
     std::function<void(TComPort* CP, std::uint16_t Count)> OnTriggerAvail;
     std::function<void(TComPort* CP)> OnTriggerModemStatus;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };

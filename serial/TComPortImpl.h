@@ -1,0 +1,122 @@
+#pragma once
+// The inside of TComPort, shared by its files: the public operations (TComPort.cpp), opening and
+// closing (TComPortOpen.cpp), the three threads (TComPortThreads.cpp) and the delivery of events
+// to the user-interface thread (TComPortDelivery.cpp). The locks are described in TComPort.h.
+#include "serial/ModemWatches.h"
+#include "serial/ReceiveBuffer.h"
+#include "serial/SerialDevice.h"
+#include "serial/TComPort.h"
+#include "serial/TransmitRing.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <thread>
+
+struct TComPort::Impl {
+    explicit Impl(TComPort* owner) : q(owner) {}
+
+    TComPort* const q;
+
+    // ---- Settings (user-interface thread) --------------------------------------------------
+    std::uint16_t comNumber = 0;
+    LineSettings line;
+    bool dtr = true;
+    bool rts = true;
+    bool autoOpen = true;
+    bool prompt = true;
+    static constexpr std::uint16_t inSize = 4096;
+    static constexpr std::uint16_t outSize = 4096;
+    DeviceFactory factory;
+    PortChooser chooser;
+
+    // ---- Lifecycle (user-interface thread) -------------------------------------------------
+    bool open = false;
+    bool closing = false;
+    std::uint64_t session = 0;  // counts opens, so a late handler return finds its own open
+    std::unique_ptr<SerialDevice> dev;
+
+    // ---- Receive lock ------------------------------------------------------------------------
+    mutable std::mutex rxMutex;
+    ReceiveBuffer rx;
+    std::uint64_t received = 0;   // bytes taken into rx since the open
+    std::uint64_t announced = 0;  // `received` when the last data event was raised
+    std::uint64_t handled = 0;    // `announced` of the last data event whose handler returned
+
+    // ---- Transmit lock -----------------------------------------------------------------------
+    std::mutex txMutex;
+    std::condition_variable_any txCv;
+    TransmitRing tx;
+
+    // ---- Status lock -------------------------------------------------------------------------
+    mutable std::mutex statusMutex;
+    std::uint8_t modemStatus = 0;
+    ModemWatches watches;
+    unsigned lineErrors = 0;
+    std::optional<AppError> lost;  // why the device went away while open
+    bool lostReported = false;
+
+    // ---- Hand-offs between the threads and to the user-interface thread -------------------------
+    std::mutex handoffMutex;
+    std::condition_variable_any handoffCv;
+    unsigned batch = 0;                 // line events TComThread has seen
+    bool batchPending = false;          // TDispThread has not finished with `batch` yet
+    std::function<void()> outstanding;  // a posted event whose handler has not started
+    std::uint64_t inFlight = 0;         // id of the event whose handler has not returned, or 0
+    std::uint64_t nextEventId = 1;
+    int runningThreads = 0;
+
+    std::atomic<bool> deviceLost{false};
+    std::atomic<std::uint64_t> dataEvents{0};
+    std::atomic<std::uint64_t> modemEvents{0};
+    std::atomic<std::uint64_t> readerWakeups{0};
+    std::atomic<std::uint64_t> passes{0};
+
+    // The data handler that is running (user-interface thread).
+    struct DataHandler {
+        bool active = false;
+        std::size_t consumed = 0;
+        bool discardAll = false;
+    } handler;
+
+    std::jthread comThread;
+    std::jthread dispThread;
+    std::jthread outThread;
+
+    // TComPortOpen.cpp
+    void openPort();
+    void closePort();
+    void startThreads();
+    void stopThreads();
+    std::uint16_t askForPort() const;
+
+    // TComPortThreads.cpp
+    void readLoop(std::stop_token stop);
+    void dispatchLoop(std::stop_token stop);
+    void transmitLoop(std::stop_token stop);
+    void serviceDevice(unsigned events);
+    void takeBytes();
+    void checkWatches(std::stop_token stop);
+    void checkData(std::stop_token stop);
+
+    // TComPortDelivery.cpp
+    void deliver(std::function<void()> call, std::stop_token stop);
+    void runOutstanding();
+    void finishEvent(std::uint64_t id);
+    std::function<void()> dataEvent(std::uint16_t count, std::uint64_t announcedNow);
+    std::function<void()> modemEvent();
+    void endDataHandler(std::uint64_t ofSession, std::uint64_t announcedNow);
+
+    // Status helpers; the caller holds the status lock.
+    void refreshLinesLocked();
+    void markLostLocked(const AppError& why);
+    void markLost(const AppError& why);
+    // False when the device went away and the user has been told; throws the one report.
+    bool deviceUsable();
+    // The reader made room in a full rx: let the reading thread wait for bytes again.
+    void roomMade(bool wasFull);
+};

@@ -1,0 +1,20 @@
+#pragma once
+// Waiting in tests for something the component does on its own threads, while the Qt events that
+// carry it are processed.
+#include <QByteArray>
+
+#include <functional>
+
+class TComPort;
+struct ScriptedLine;
+
+// Processes Qt events until cond() is true or timeoutMs passes; returns cond().
+bool waitFor(const std::function<bool()>& cond, int timeoutMs = 5000);
+
+// Feeds bytes on the line and processes events until the component has announced all of them and
+// the data handler has returned (the bytes have been through Tzr8f::serialTriggerAvail).
+void feedAndWait(TComPort& port, ScriptedLine& line, const QByteArray& bytes);
+
+// Processes events until the component's dispatching thread has made `passes` more passes (about
+// 50 ms each on a quiet line): for checking that something did NOT happen.
+bool waitForDispatchPasses(TComPort& port, int passes = 3);
