@@ -1,0 +1,214 @@
+// The frame cutter over the 32-byte ring, fed the way the port hands bytes over: a whole event
+// at a time, one byte at a time and in random splits.
+#include "link/ring.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
+
+// One receiver: the ring state as the main window holds it, and what came out of it.
+struct Receiver {
+    ring::Bytes ring{};
+    int head = 0;
+    int tail = 0;
+    frame::Bytes rx{};
+    int length = 0;
+    std::vector<QByteArray> frames;
+    QByteArray dropped;
+
+    ring::State state() { return {ring, head, tail, rx, length}; }
+
+    // One data-available event: store every byte, then cut every complete frame.
+    void event(const QByteArray& bytes) {
+        const auto drop = [this](std::uint8_t b) { dropped.append(static_cast<char>(b)); };
+        for (const char c : bytes) ring::store(state(), static_cast<std::uint8_t>(c), drop);
+        ring::cut(
+            state(),
+            [this] { frames.emplace_back(reinterpret_cast<const char*>(rx.data()), length); },
+            drop);
+    }
+    void byteByByte(const QByteArray& bytes) {
+        for (qsizetype i = 0; i < bytes.size(); ++i) event(bytes.mid(i, 1));
+    }
+    int unread() const { return ring::unread(head, tail); }
+};
+
+TEST(ReceiveRing, SplitFrameIsCutWhenItsLastByteArrives) {
+    Receiver r;
+    r.event(hex("6120"));
+    EXPECT_TRUE(r.frames.empty());
+    r.event(hex("22"));
+    EXPECT_TRUE(r.frames.empty());
+    EXPECT_EQ(r.unread(), 3);
+    r.event(hex("A3"));
+    ASSERT_EQ(r.frames.size(), 1u);
+    EXPECT_EQ(r.frames[0], hex("612022A3"));
+    EXPECT_EQ(r.unread(), 0);
+}
+
+TEST(ReceiveRing, SeveralFramesInOneEventComeOutInArrivalOrder) {
+    Receiver r;
+    r.event(
+        hex("200121"
+            "200020"
+            "1001"
+            "11"
+            "612022A3"));
+    ASSERT_EQ(r.frames.size(), 4u);
+    EXPECT_EQ(r.frames[0], hex("200121"));
+    EXPECT_EQ(r.frames[1], hex("200020"));
+    EXPECT_EQ(r.frames[2], hex("100111"));
+    EXPECT_EQ(r.frames[3], hex("612022A3"));
+    EXPECT_TRUE(r.dropped.isEmpty());
+}
+
+TEST(ReceiveRing, FrameWrappingTheRingEndIsCopiedAndChecked) {
+    Receiver r;
+    // 30 bytes of ten Play frames bring both indices to 30.
+    r.event(hex("200121").repeated(10));
+    ASSERT_EQ(r.tail, 30);
+    r.frames.clear();
+    const QByteArray wrapping = hex("24310000000156");  // Locate 01:00:00:00, positions 30..4
+    r.event(wrapping);
+    ASSERT_EQ(r.frames.size(), 1u);
+    EXPECT_EQ(r.frames[0], wrapping);
+    EXPECT_EQ(r.tail, 5);
+    EXPECT_TRUE(r.dropped.isEmpty());
+}
+
+TEST(ReceiveRing, EighteenByteFrameIsCutOnceAllEighteenBytesAreThere) {
+    const QByteArray body = hex("1FA0810102030405060708090A0B0C0D0E");
+    const QByteArray whole =
+        body + QByteArray(1, static_cast<char>(frame::checksum(
+                                 std::span(reinterpret_cast<const std::uint8_t*>(body.constData()),
+                                           static_cast<std::size_t>(body.size())))));
+    ASSERT_EQ(whole.size(), 18);
+    Receiver r;
+    r.event(whole.left(17));
+    EXPECT_TRUE(r.frames.empty());
+    r.event(whole.right(1));
+    ASSERT_EQ(r.frames.size(), 1u);
+    EXPECT_EQ(r.frames[0], whole);
+    EXPECT_EQ(r.length, 18);
+}
+
+TEST(ReceiveRing, ZeroAnnouncingAShortFrameIsDroppedAndTheFrameBehindItCut) {
+    Receiver r;
+    r.event(hex("00200F2F"));
+    EXPECT_EQ(r.dropped, hex("00"));
+    ASSERT_EQ(r.frames.size(), 1u);
+    EXPECT_EQ(r.frames[0], hex("200F2F"));
+}
+
+TEST(ReceiveRing, LongLengthNibbleHoldsBackTheBytesBehindItUntilEightAreUnread) {
+    Receiver r;
+    r.event(hex("05200F2F"));
+    r.event(hex("200121"));  // 7 unread: still held back
+    EXPECT_TRUE(r.frames.empty());
+    EXPECT_TRUE(r.dropped.isEmpty());
+    r.event(hex("20"));  // 8 unread: the 05 is judged, dropped, and the search moves on
+    EXPECT_EQ(r.dropped, hex("05"));
+    ASSERT_EQ(r.frames.size(), 2u);
+    EXPECT_EQ(r.frames[0], hex("200F2F"));
+    EXPECT_EQ(r.frames[1], hex("200121"));
+    EXPECT_EQ(r.unread(), 1);  // the last 20 waits for the rest of its frame
+}
+
+TEST(ReceiveRing, ResynchronisesByteByByteAfterADamagedFrame) {
+    Receiver r;
+    // A status sense with a wrong checksum, then Play. Each byte of the damaged frame is tried
+    // as a CMD1 in turn; the A4 announces 7 bytes and holds Play back.
+    r.event(
+        hex("612022A4"
+            "200121"));
+    EXPECT_EQ(r.dropped, hex("612022"));
+    EXPECT_TRUE(r.frames.empty());
+    r.event(hex("200121"));
+    EXPECT_EQ(r.dropped, hex("612022A4"));
+    ASSERT_EQ(r.frames.size(), 2u);
+    EXPECT_EQ(r.frames[0], hex("200121"));
+    EXPECT_EQ(r.frames[1], hex("200121"));
+}
+
+TEST(ReceiveRing, OverrunDropsTheOldestUnreadByteInsteadOfOverwritingIt) {
+    Receiver r;
+    // 17 bytes of an 18-byte frame wait for their checksum; the last data byte is 30.
+    const QByteArray partial = hex("0F11000102030405060708090A0B0C0D30");
+    ASSERT_EQ(partial.size(), 17);
+    r.event(partial);
+    ASSERT_EQ(r.unread(), 17);
+    // 30 more bytes: only 14 fit, so the 16 oldest unread bytes make room, oldest first.
+    r.event(hex("200121").repeated(10));
+    EXPECT_EQ(r.dropped, partial.left(16) + hex("30"));
+    ASSERT_EQ(r.frames.size(), 10u);
+    for (const QByteArray& f : r.frames) EXPECT_EQ(f, hex("200121"));
+    EXPECT_EQ(r.unread(), 0);
+}
+
+TEST(ReceiveRing, DiscardingEmptiesTheRingOldestFirstAndKeepsTheWriteIndex) {
+    Receiver r;
+    r.event(hex("0F1122"));
+    const int head = r.head;
+    QByteArray discarded;
+    ring::discardAll(r.state(), [&](std::uint8_t b) { discarded.append(static_cast<char>(b)); });
+    EXPECT_EQ(discarded, hex("0F1122"));
+    EXPECT_EQ(r.unread(), 0);
+    EXPECT_EQ(r.head, head);
+}
+
+// A stream of good frames of every length, fed whole, byte by byte and in random splits,
+// always gives back exactly those frames.
+class ReceiveRingSplits : public ::testing::TestWithParam<unsigned> {};
+
+QByteArray goodFrames(std::mt19937& rng, std::vector<QByteArray>& frames) {
+    QByteArray stream;
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int i = 0; i < 200; ++i) {
+        std::vector<std::uint8_t> body;
+        const auto cmd1 = static_cast<std::uint8_t>(byte(rng));
+        body.push_back(cmd1);
+        for (int k = 0; k < frame::dataCount(cmd1) + 1; ++k)
+            body.push_back(static_cast<std::uint8_t>(byte(rng)));
+        const QByteArray f = frame::complete(body);
+        frames.push_back(f);
+        stream += f;
+    }
+    return stream;
+}
+
+TEST_P(ReceiveRingSplits, GoodFramesComeOutWholeAndInOrderHoweverTheBytesAreSplit) {
+    std::mt19937 rng(GetParam());
+    std::vector<QByteArray> expected;
+    const QByteArray stream = goodFrames(rng, expected);
+
+    Receiver whole;
+    for (qsizetype i = 0; i < stream.size(); i += 13) whole.event(stream.mid(i, 13));
+    Receiver single;
+    single.byteByByte(stream);
+    Receiver random;
+    // Up to 13 new bytes on top of at most 17 waiting never fill the ring.
+    std::uniform_int_distribution<int> split(0, 13);
+    for (qsizetype i = 0; i < stream.size();) {
+        const int n = split(rng);
+        random.event(stream.mid(i, n));
+        i += n;
+    }
+    for (const Receiver* r : {&whole, &single, &random}) {
+        EXPECT_EQ(r->frames, expected);
+        EXPECT_TRUE(r->dropped.isEmpty());
+        EXPECT_EQ(r->unread(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, ReceiveRingSplits, ::testing::Values(1u, 2u, 3u, 42u, 2024u));
+
+}  // namespace
