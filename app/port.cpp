@@ -1,16 +1,19 @@
 // The main window's handlers of the serial port: parity, port choice and the DSR watch.
 #include "app/Zr8a.h"
+#include "app/startup.h"
 #include "serial/TComPort.h"
 
 #include <QPushButton>
 
+// The caption changes first: the setting is stored even when the line refuses it, and the
+// caption must keep showing the setting.
 void Tzr8f::ParityClick() {
     if (serial->Parity() == TParity::pOdd) {
-        serial->setParity(TParity::pNone);
         Parity->setText(QStringLiteral("None"));
+        serial->setParity(TParity::pNone);
     } else {
-        serial->setParity(TParity::pOdd);
         Parity->setText(QStringLiteral("Odd"));
+        serial->setParity(TParity::pOdd);
     }
 }
 
@@ -18,7 +21,7 @@ std::uint16_t Tzr8f::portchange(std::uint16_t n) {
     serial->setOpen(false);
     serial->setComNumber(n);
     serial->setOpen(true);
-    Button1->setText(QStringLiteral("Com%1").arg(serial->ComNumber()));
+    Button1->setText(startup::portCaption(serial->ComNumber()));
     return serial->ComNumber();
 }
 

@@ -7,6 +7,9 @@
 TComPort::TComPort(QObject* parent) : QObject(parent), d(std::make_unique<Impl>(this)) {}
 
 TComPort::~TComPort() {
+    // The owner is going away: no handler may run from here on.
+    OnTriggerAvail = nullptr;
+    OnTriggerModemStatus = nullptr;
     try {
         d->closePort();
     } catch (...) {
