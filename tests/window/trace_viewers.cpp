@@ -1,0 +1,157 @@
+// Trace files and protocol documents opened in outside programs: a fake opener on QUENLAR_OPEN
+// records the one argument it got and the folder it was started in.
+#include "app/Zr8a.h"
+#include "control/Mcnctl.h"
+#include "control/keydefine.h"
+#include "tests/support/ScriptedDevice.h"
+#include "tests/support/testmain.h"
+#include "tests/support/wait.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+class Viewers : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testsupport::errorBoxes().clear();
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(tools.isValid());
+        log = tools.filePath(QStringLiteral("opened.log"));
+        const QString opener = tools.filePath(QStringLiteral("opener"));
+        QFile script(opener);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\t%s\\n' \"$1\" \"$(pwd -P)\" >> '" +
+                     log.toLocal8Bit() + "'\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("QUENLAR_OPEN", opener.toLocal8Bit());
+        start(dir.path());
+    }
+    void start(const QString& folder) {
+        w = std::make_unique<Tzr8f>(QStringList{}, folder + QStringLiteral("/quenlar"),
+                                    scriptedFactory(line));
+        control = std::make_unique<TControl>(*w);
+        keys = std::make_unique<Tdefinekey>(*w, *control);
+        w->Control = control.get();
+        w->definekey = keys.get();
+        control->definekey = keys.get();
+    }
+    void stop() {
+        keys.reset();
+        control.reset();
+        w.reset();
+    }
+    void TearDown() override { stop(); }
+
+    void key(Qt::Key k, Qt::KeyboardModifier m = Qt::ControlModifier) {
+        QTest::keyClick(w.get(), k, m);
+    }
+    void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+    // The files opened so far, oldest first.
+    QStringList opened() const { return entries(0); }
+    QStringList folders() const { return entries(1); }
+    QStringList entries(int field) const {
+        QFile f(log);
+        QStringList out;
+        if (!f.open(QIODevice::ReadOnly)) return out;
+        for (const QByteArray& l : f.readAll().split('\n')) {
+            if (!l.isEmpty()) out << QString::fromLocal8Bit(l.split('\t').value(field));
+        }
+        return out;
+    }
+    // Waits until `n` files have been opened; returns them.
+    QStringList waitOpened(int n) const {
+        EXPECT_TRUE(waitFor([&] { return opened().size() >= n; })) << "only " << opened().size();
+        return opened();
+    }
+    QString at(const char* name) const { return w->AppDir + QLatin1String(name); }
+
+    QTemporaryDir dir;
+    QTemporaryDir tools;
+    QString log;
+    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
+    std::unique_ptr<Tzr8f> w;
+    std::unique_ptr<TControl> control;
+    std::unique_ptr<Tdefinekey> keys;
+};
+
+TEST_F(Viewers, EditBeforeAnyTraceOrEditActionOpensNothing) {
+    key(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(w->TraceFileName, QString());
+    click(w->Protocol);  // something that does open, to know the opener has had its chance
+    EXPECT_EQ(waitOpened(1), QStringList{at("Extended.pdf")});
+}
+
+TEST_F(Viewers, ProtocolDocumentOpensWithTheProgramFolderAsWorkingFolder) {
+    click(w->Protocol);
+    EXPECT_EQ(waitOpened(1), QStringList{at("Extended.pdf")});
+    EXPECT_EQ(folders(), QStringList{QFileInfo(dir.path()).canonicalFilePath()});
+}
+
+TEST_F(Viewers, ProtocolTextThenEditOpenTheProtocolTextTwice) {
+    key(Qt::Key_P, Qt::AltModifier);
+    waitOpened(1);
+    key(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(waitOpened(2), (QStringList{at("extend.txt"), at("extend.txt")}));
+}
+
+TEST_F(Viewers, EditDuringTheTraceAllStopsItAndOpensItsFileThenOnlyOpensIt) {
+    key(Qt::Key_A);
+    click(w->Editall);
+    EXPECT_TRUE(w->ledta->isHidden());
+    waitOpened(1);
+    click(w->Editall);
+    EXPECT_EQ(waitOpened(2), (QStringList{at("temp/traceall.txt"), at("temp/traceall.txt")}));
+    EXPECT_TRUE(w->ledta->isHidden());
+}
+
+TEST_F(Viewers, SwitchingACommandTraceOffOpensTheFileLastNamed) {
+    key(Qt::Key_T);
+    click(w->Editall);  // opens the trace-all file and names it
+    EXPECT_FALSE(w->ledt->isHidden());
+    waitOpened(1);
+    key(Qt::Key_T);
+    EXPECT_EQ(waitOpened(2), (QStringList{at("temp/traceall.txt"), at("temp/traceall.txt")}));
+}
+
+TEST_F(Viewers, CommandTraceEditOpensItsFileWithOrWithoutTheTrace) {
+    click(w->editcmd);
+    waitOpened(1);
+    key(Qt::Key_T);
+    click(w->editcmd);
+    EXPECT_TRUE(w->ledt->isHidden());
+    EXPECT_EQ(waitOpened(2), (QStringList{at("temp/tracecmd.txt"), at("temp/tracecmd.txt")}));
+}
+
+TEST_F(Viewers, AFolderWithBlanksQuotesAndSemicolonsOpensExactlyThatFile) {
+    stop();
+    const QString odd = dir.filePath(QStringLiteral("a b'c\"d; e $(x)"));
+    ASSERT_TRUE(QDir().mkpath(odd));
+    start(odd);
+    key(Qt::Key_A);
+    key(Qt::Key_A);
+    EXPECT_EQ(waitOpened(1), QStringList{odd + QStringLiteral("/temp/traceall.txt")});
+    EXPECT_TRUE(QFileInfo::exists(odd + QStringLiteral("/temp/traceall.txt")));
+}
+
+TEST_F(Viewers, AnOpenerThatCannotStartIsNotReported) {
+    qputenv("QUENLAR_OPEN", tools.filePath(QStringLiteral("missing")).toLocal8Bit());
+    click(w->Protocol);
+    key(Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(testsupport::errorBoxes(), QStringList());
+    EXPECT_EQ(w->TraceFileName, at("extend.txt"));
+}
+
+}  // namespace
