@@ -19,7 +19,7 @@ void stopAfterFailure(Tzr8f& w) {
 }
 
 void openTrace(Tzr8f& w, const QString& relativePath) {
-    w.TraceFileName = w.AppDir + relativePath;
+    w.TraceFileName = tracetext::inFolder(w.AppDir, relativePath);
     w.TraceAllFile.onFailure = [&w] { stopAfterFailure(w); };
     w.TraceAllFile.open(w.TraceFileName);
 }

@@ -14,6 +14,14 @@ QString commandLine(const QString& time, const QString& position, const QString&
            frameHex;
 }
 
+QString inFolder(const QString& folder, const QString& name) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ||
+        folder.endsWith(QDir::separator())) {
+        return folder + name;
+    }
+    return folder + QDir::separator() + name;
+}
+
 QString traceAllFile() {
     return QStringLiteral("temp") + QDir::separator() + QStringLiteral("traceall.txt");
 }

@@ -16,6 +16,10 @@ QString header();
 QString commandLine(const QString& time, const QString& position, const QString& name,
                     const QString& frameHex);
 
+// A file of the program's folder. The folder may lack its trailing separator (the current
+// directory, when the program was started without a path): the name still goes inside it.
+QString inFolder(const QString& folder, const QString& name);
+
 // Relative to the program's folder.
 QString traceAllFile();
 QString commandTraceFile();

@@ -20,7 +20,7 @@ void Tzr8f::EditallClick() {
         tall();
         return;
     }
-    TraceFileName = AppDir + tracetext::traceAllFile();
+    TraceFileName = tracetext::inFolder(AppDir, tracetext::traceAllFile());
     editfname();
 }
 
@@ -29,7 +29,7 @@ void Tzr8f::editcmdClick() {
         tcmd();
         return;
     }
-    TraceFileName = AppDir + tracetext::commandTraceFile();
+    TraceFileName = tracetext::inFolder(AppDir, tracetext::commandTraceFile());
     editfname();
 }
 
@@ -39,10 +39,10 @@ void Tzr8f::editfname() {
 }
 
 void Tzr8f::editprotocol() {
-    TraceFileName = AppDir + tracetext::protocolText();
+    TraceFileName = tracetext::inFolder(AppDir, tracetext::protocolText());
     editfname();
 }
 
 void Tzr8f::ProtocolClick() {
-    openInViewer(AppDir + tracetext::protocolDocument(), AppDir);
+    openInViewer(tracetext::inFolder(AppDir, tracetext::protocolDocument()), AppDir);
 }

@@ -133,4 +133,14 @@ TEST(TraceText, PlayLineIsFiftyTwoCharactersWithTheHexAtColumnFortyThree) {
     EXPECT_EQ(line.indexOf(QLatin1String("20 01 21")), 43);
 }
 
+TEST(TraceText, FilesGoInsideTheProgramFolderWithOrWithoutItsTrailingSeparator) {
+    EXPECT_EQ(tracetext::inFolder(QStringLiteral("/opt/q/"), QStringLiteral("extend.txt")),
+              QStringLiteral("/opt/q/extend.txt"));
+    EXPECT_EQ(
+        tracetext::inFolder(QStringLiteral("/home/user"), QStringLiteral("temp/traceall.txt")),
+        QStringLiteral("/home/user/temp/traceall.txt"));
+    EXPECT_EQ(tracetext::inFolder(QString(), QStringLiteral("extend.txt")),
+              QStringLiteral("extend.txt"));
+}
+
 }  // namespace

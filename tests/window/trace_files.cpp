@@ -254,4 +254,22 @@ TEST_F(Traces, AFullDiskDuringALongTraceGivesOneBoxAndTheProgramGoesOn) {
     EXPECT_EQ(testsupport::errorBoxes().size(), 1);
 }
 
+TEST(TracesOfAProgramStartedWithoutAPath, GoIntoTheCurrentFolder) {
+    qputenv("QUENLAR_OPEN", "true");
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    auto line = std::make_shared<ScriptedLine>();
+    {
+        Tzr8f w({}, QStringLiteral("quenlar"), scriptedFactory(line));
+        QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
+        feedAndWait(*w.serial, *line, QByteArray::fromHex("200121"));
+        QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
+    }
+    QDir::setCurrent(before);
+    QFile f(dir.filePath(QStringLiteral("temp/traceall.txt")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("20 01 21 \r\n"));
+}
+
 }  // namespace
