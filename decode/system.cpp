@@ -7,7 +7,6 @@
 #include "decode/tallynames.h"
 #include "link/StringGrid.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 
@@ -19,9 +18,8 @@ const QString NoPosition = QStringLiteral("---:---:---:---");
 void showSystemError(QLabel& label, std::uint8_t code) {
     label.setText(decode::systemErrorText(code));
     QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, code != 0
-                                           ? QColor(Qt::red)
-                                           : QGuiApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::Window,
+                     code != 0 ? QColor(Qt::red) : palette.color(QPalette::Button));
     label.setPalette(palette);
     label.setAutoFillBackground(true);
 }
