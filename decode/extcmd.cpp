@@ -6,6 +6,10 @@
 
 #include <QLabel>
 
+//   0N A0 kk a1 a2 .. cs
+//         |  |  \_ 8B: key command or group/all sub-command
+//         |  \____ 89/8C: key command; 8B: target (A0 group, A1 all, else a machine)
+//         \_______ kind
 void Tzr8f::extcmd() {
     const decode::RxView f(RxFrame, RxLen);
     const auto kind = f.dataIfCarried(0);

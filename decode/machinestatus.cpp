@@ -1,4 +1,4 @@
-// The machine panel: the monitored machine's status tally (picture in decode/statusnames.h).
+// The machine panel, from the monitored machine's status tally.
 #include "app/Zr8a.h"
 #include "decode/gridcolumn.h"
 #include "decode/rxview.h"
@@ -13,6 +13,14 @@ const QString NoPosition = QStringLiteral("---:---:---:---");
 const QString NoValue = QStringLiteral("---");
 }  // namespace
 
+//   1A A0 81 mm tt s1 s2 pp pp pp ee s3 cs
+//            |  |  |  |  |        |  \_ status byte 3, column Status3
+//            |  |  |  |  |        \____ sync error, sign and size: SyncError
+//            |  |  |  |  \_____________ position, frames: Mcnpos (every tally)
+//            |  |  |  \________________ status byte 2, column Status2
+//            |  |  \___________________ status byte 1, column Status1
+//            |  \______________________ transport state: tally
+//            \_________________________ machine (the monitored one)
 void Tzr8f::mcnstatus() {
     namespace at = decode::machinestatus;
     using decode::dataPosition;

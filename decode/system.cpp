@@ -1,5 +1,5 @@
-// The system panel and the monitored machine's set-up: master position, offset and details
-// tallies (pictures in decode/systemnames.h).
+// The system panel and the monitored machine's set-up, from the master-position, offset and
+// details tallies.
 #include "app/Zr8a.h"
 #include "decode/gridcolumn.h"
 #include "decode/rxview.h"
@@ -37,6 +37,13 @@ bool carriesName(const decode::RxView& f) {
 
 }  // namespace
 
+//   1N A0 80 mm pp pp pp ss cc ee xx cs
+//            |  |        |  |  |  \_ not shown; a change redraws
+//            |  |        |  |  \____ system error: ErrorMsg
+//            |  |        |  \_______ current selected machine: CurrMcn
+//            |  |        \__________ system status: SysStatSGrid
+//            |  \___________________ master position, frames: Position (every tally)
+//            \______________________ master machine: MastMcn
 void Tzr8f::Masterpoz() {
     namespace at = decode::masterposition;
     using decode::dataPosition;
@@ -70,6 +77,9 @@ void Tzr8f::Masterpoz() {
     if (f.has(at::Error)) showSystemError(*ErrorMsg, f.data(at::Error));
 }
 
+//   1N A0 82 mm oo oo oo sf cs
+//               |        \_ sub-frames: mcnsuboff
+//               \__________ offset, frames without sign: mcnoff
 void Tzr8f::mcnoffset() {
     namespace at = decode::machineoffset;
     const decode::RxView f(RxFrame, RxLen);
@@ -81,6 +91,12 @@ void Tzr8f::mcnoffset() {
     if (f.has(at::SubFrames)) mcnsuboff->setText(QString::number(f.data(at::SubFrames)));
 }
 
+//   1N A0 83 mm i1 i2 tr dd n1 n2 n3 n4 n5 n6 cs
+//            |  |     |  |  \_ name: mcnid (letter, ":", six characters)
+//            |  |     |  \____ edit mode, frame rate, record enable: column Status4
+//            |  |     \_______ record tracks: RecTrks
+//            |  \_____________ Sony identity: SonyID
+//            \________________ machine (the monitored one)
 void Tzr8f::mcndetails() {
     namespace at = decode::machinedetails;
     const decode::RxView f(RxFrame, RxLen);
@@ -94,6 +110,7 @@ void Tzr8f::mcndetails() {
     SystemAscii();
 }
 
+// Any machine's details tally (picture above): its name goes to the master and selection labels.
 void Tzr8f::SystemAscii() {
     const decode::RxView f(RxFrame, RxLen);
     if (!carriesName(f)) return;

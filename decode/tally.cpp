@@ -5,6 +5,7 @@
 #include "decode/tallynames.h"
 #include "link/StringGrid.h"
 
+//   1N A0 kk .. cs   kk: what the tally carries; 80-83 are decoded further, 91/92 are track maps
 void Tzr8f::exttally() {
     namespace kind = decode::tallykind;
     const decode::RxView f(RxFrame, RxLen);
