@@ -54,10 +54,15 @@ int chooseRow(const StringGrid& grid, const rowkey::Key& key) {
 }
 
 // Counts the frame in its row and shows its CMD1 and CMD2; returns the row. A row whose count
-// was never reset means the tables never were: they are reset before the first count.
+// was never reset means the tables never were: they are reset before the first count, and the
+// row is chosen again among the presets, so that the frame cannot overwrite one of them.
 int countRow(Tzr8f& w, StringGrid& grid) {
-    const int row = chooseRow(grid, rowkey::of(w.RxFrame));
-    if (grid.cell(0, row).isEmpty()) w.clear();
+    const rowkey::Key key = rowkey::of(w.RxFrame);
+    int row = chooseRow(grid, key);
+    if (grid.cell(0, row).isEmpty()) {
+        w.clear();
+        row = chooseRow(grid, key);
+    }
     grid.setCell(0, row, rowkey::nextCount(grid.cell(0, row)));
     grid.setCell(1, row, w.GroupHex);
     grid.setCell(2, row, frame::hex1(static_cast<std::uint8_t>(frame::dataCount(w.RxFrame[0]))));

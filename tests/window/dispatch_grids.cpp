@@ -155,6 +155,21 @@ TEST_F(Window, TablesNeverResetAreResetByTheFirstFrameAndCountIt) {
     EXPECT_EQ(w->MonMcn, 1);
 }
 
+TEST_F(Window, FirstFrameIntoNeverResetTablesLeavesThePresetsIntact) {
+    keys.reset();
+    control.reset();
+    w.reset();
+    line->failOpenWith = ENOENT;
+    open();
+    const QByteArray longCommand = framed("071101020304050607");
+    std::copy(longCommand.begin(), longCommand.end(), w->RxFrame.begin());
+    w->RxLen = static_cast<int>(longCommand.size());
+    w->parseinput();
+    EXPECT_EQ(row(*w->grid2, 1).mid(0, 5), (QStringList{"0", "1", "X", "A0", "80"}));
+    EXPECT_EQ(w->grid2->cell(19, 1), QStringLiteral("Master Position"));
+    EXPECT_EQ(row(*w->grid2, 2).mid(0, 5), (QStringList{"1", "0", "7", "11", "01"}));
+}
+
 // ---- Rows and counts -------------------------------------------------------------------------
 
 TEST_F(Window, TenPlayFramesGiveOneRowCountingTen) {
