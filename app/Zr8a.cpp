@@ -1,16 +1,14 @@
 #include "app/Zr8a.h"
 
 #include "app/Application.h"
+#include "app/startup.h"
 #include "control/Mcnctl.h"
 #include "control/keydefine.h"
 #include "link/StringGrid.h"
 #include "serial/TComPort.h"
 
-#include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -21,13 +19,27 @@ W* named(W* w, const char* name) {
     if constexpr (std::is_base_of_v<QWidget, W>) w->setAccessibleDescription(QLatin1String(name));
     return w;
 }
+
+// The form's own size; FormCreate then chooses the compact view.
+constexpr QSize DesignSize(796, 600);
 }  // namespace
 
-Tzr8f::Tzr8f(const QStringList& args, const QString& programPath,
-             TComPort::DeviceFactory devices, QWidget* parent)
+Tzr8f::Tzr8f(const QStringList& args, const QString& programPath, TComPort::DeviceFactory devices,
+             QWidget* parent)
     : QWidget(parent) {
-    setObjectName(QStringLiteral("zr8f"));
-    setWindowTitle(QStringLiteral("Quenlar : Extended Protocol Analyser : Version 2.20"));
+    named(this, "zr8f");
+    setWindowTitle(QLatin1String(startup::MainCaption));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    setPalette(grey);
+    setAutoFillBackground(true);
+    // Metric twins of the face the layout was drawn for, so that the texts fit their labels.
+    QFont face = font();
+    face.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    setFont(face);
+    resize(DesignSize);
+
     serial = named(new TComPort(this), "serial");
     if (devices) serial->setDeviceFactory(std::move(devices));
     serial->setComNumber(1);
@@ -44,12 +56,21 @@ Tzr8f::Tzr8f(const QStringList& args, const QString& programPath,
     buildRecordTracks();
     buildMisc();
     buildRawComms();
+    buildLabels();
 
-    serial->OnTriggerAvail = [this](TComPort* cp, std::uint16_t count) { serialTriggerAvail(cp, count); };
+    serial->OnTriggerAvail = [this](TComPort* cp, std::uint16_t count) {
+        serialTriggerAvail(cp, count);
+    };
     serial->OnTriggerModemStatus = [this](TComPort* cp) { serialTriggerModemStatus(cp); };
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    // Key preview: the shortcuts see every key-down before the focused control does.
+    if (Application* app = Application::instance()) {
+        app->addKeyPreview(this, [this](const QKeyEvent& key) { mykeydown(key.key()); });
+    }
 
     runReportingFailure([&] { FormCreate(args, programPath); });
+
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 Tzr8f::~Tzr8f() = default;

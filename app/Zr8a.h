@@ -228,7 +228,6 @@ public:
     void incnoreply();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -240,4 +239,5 @@ private:
     void buildRecordTracks();
     void buildMisc();
     void buildRawComms();
+    void buildLabels();
 };

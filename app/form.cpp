@@ -1,103 +1,125 @@
 // Start-up, views, resize rule, keyboard shortcuts and shut-down of the main window.
 #include "app/Application.h"
 #include "app/Zr8a.h"
+#include "app/startup.h"
+#include "app/views.h"
 #include "link/StringGrid.h"
 #include "serial/TComPort.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
+
+namespace {
+
+// The raw-traffic panel is anchored to the left, top and bottom edges.
+void followBottomEdge(Tzr8f& w) {
+    w.RawComms->resize(w.RawComms->width(), views::rawCommsHeight(w.height()));
+}
+
+// A hidden window gets its resize event only when it is shown; the rule applies at once anyway.
+void setFormHeight(Tzr8f& w, int height) {
+    w.resize(w.width(), height);
+    if (!w.isVisible()) {
+        followBottomEdge(w);
+        w.FormResize();
+    }
+}
+
+}  // namespace
 
 void Tzr8f::FormCreate(const QStringList& args, const QString& programPath) {
-    resize(796, 387);
+    Application* app = Application::instance();
+    setFormHeight(*this, views::CompactHeight);
     TraceChange = false;
-    if (!args.isEmpty()) {
-        bool ok = false;
-        const int n = args.first().toInt(&ok, 10);
-        if (!ok) {
-            throw AppError(0, QStringLiteral("'%1' is not a valid integer value").arg(args.first()));
-        }
-        serial->setComNumber(static_cast<std::uint16_t>(n));
-    }
-    Button1->setText(QStringLiteral("Com%1").arg(serial->ComNumber()));
+    if (!args.isEmpty()) serial->setComNumber(startup::portNumberArgument(args.first()));
+    Button1->setText(startup::portCaption(serial->ComNumber()));
     serial->setOpen(true);
     MonMcn = 1;
-    const QString folder = QFileInfo(programPath).path();
-    if (programPath.contains(QLatin1Char('/'))) {
-        AppDir = QFileInfo(programPath).absolutePath() + QLatin1Char('/');
-    } else {
-        AppDir = QDir::currentPath();
-    }
-    Q_UNUSED(folder);
-    if (Application* app = Application::instance()) app->HelpFile = AppDir + QStringLiteral("zr-8.hlp");
+    AppDir = startup::programFolder(programPath, QDir::currentPath());
+    if (app) app->HelpFile = AppDir + QLatin1String(startup::HelpFileName);
     clear();
     ModemWatch = serial->AddModemWatch();
     serial->ArmModemWatch(ModemWatch, 0x20, true);
-    if (Application* app = Application::instance()) app->HintDelay = 50;
+    if (app) app->HintDelay = 50;
 }
 
-void Tzr8f::FormActivate() { move(x(), 0); }
+void Tzr8f::FormActivate() {
+    move(x(), 0);
+}
 
 void Tzr8f::FormResize() {
-    const int h = height();
-    if (h > 600) {
-        mcngrid->resize(mcngrid->width(), h - 532);
-        grid1->resize(grid1->width(), h - 426);
-    } else {
-        mcngrid->resize(mcngrid->width(), 68);
-        grid1->resize(grid1->width(), 174);
-    }
-    RawComms->resize(RawComms->width(), std::max(0, h - RawComms->y() - 7));
+    const views::RawGridHeights h = views::rawGridHeights(height());
+    mcngrid->resize(mcngrid->width(), h.mcngrid);
+    grid1->resize(grid1->width(), h.grid1);
 }
 
 void Tzr8f::FormClose() {
     serial->setOpen(false);
-    QCoreApplication::quit();
+    if (Application* app = Application::instance()) {
+        app->Terminate();
+    } else {
+        QCoreApplication::quit();
+    }
 }
 
+// Acts only when the key-down just before was Ctrl or Alt; which modifiers are held is not
+// looked at, so Ctrl, Shift, L does nothing.
 void Tzr8f::mykeydown(int key) {
     if (LastKey == Qt::Key_Control || LastKey == Qt::Key_Alt) {
         switch (key) {
-            case Qt::Key_A: tall(); break;
-            case Qt::Key_C: cmdenab(); break;
-            case Qt::Key_E: editfname(); break;
-            case Qt::Key_L: clear(); break;
-            case Qt::Key_P: editprotocol(); break;
-            case Qt::Key_T: tcmd(); break;
-            case Qt::Key_X: close(); break;
-            default: break;
+            case Qt::Key_A:
+                tall();
+                break;
+            case Qt::Key_C:
+                cmdenab();
+                break;
+            case Qt::Key_E:
+                editfname();
+                break;
+            case Qt::Key_L:
+                clear();
+                break;
+            case Qt::Key_P:
+                editprotocol();
+                break;
+            case Qt::Key_T:
+                tcmd();
+                break;
+            case Qt::Key_X:
+                close();
+                break;
+            default:
+                break;
         }
     }
     LastKey = key;
 }
 
 void Tzr8f::DetailsClick() {
-    if (ledComms->isVisible()) {
+    if (!ledComms->isHidden()) {
         ledComms->hide();
-        resize(width(), 387);
+        setFormHeight(*this, views::CompactHeight);
     } else {
         ledComms->show();
-        resize(width(), 600);
+        setFormHeight(*this, views::DetailsHeight);
     }
 }
 
-void Tzr8f::Button1Click() { portchange(0); }
-
-void Tzr8f::keyPressEvent(QKeyEvent* event) {
-    mykeydown(event->key());
-    QWidget::keyPressEvent(event);
+void Tzr8f::Button1Click() {
+    portchange(0);
 }
 
 void Tzr8f::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    followBottomEdge(*this);
     FormResize();
 }
 
+// A failure while closing leaves the window open.
 void Tzr8f::closeEvent(QCloseEvent* event) {
+    event->ignore();
     FormClose();
     event->accept();
 }
