@@ -1,0 +1,55 @@
+// The analyser on the simulated bus, traced from the keyboard: the trace-all holds every frame
+// the simulator wrote, in order, and the command trace names what happened.
+#include "tests/support/e2e_bus.h"
+#include "tests/support/e2e_lines.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+using namespace e2e;
+
+TEST_F(WholeProgram, TraceAllHoldsEveryFrameTheSimulatorWroteInOrder) {
+    Simulator& bus = startSimulator({"--seed", "21", "--load", "40"});
+    Analyser& a = startAnalyser(bus);
+    ASSERT_TRUE(waitForMoreWritten(bus, 50));
+    traceAllOn(a);
+    ASSERT_TRUE(waitForMoreWritten(bus, 300));
+    const QStringList trace = traceAllOff(a);
+
+    const QStringList written = chunksTagged(bus.written(), QLatin1Char('F'));
+    ASSERT_GE(trace.size(), 250);
+    EXPECT_TRUE(trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$"))).isEmpty())
+        << "a clean line drops no bytes";
+    EXPECT_GE(indexOfRun(written, trace), 0)
+        << "the trace is not one stretch of the frames written";
+}
+
+TEST_F(WholeProgram, CommandTraceNamesTheBusInTimeStampedLinesOfFramesThatWereWritten) {
+    Simulator& bus = startSimulator({"--seed", "22", "--load", "40"});
+    Analyser& a = startAnalyser(bus);
+    ASSERT_TRUE(waitForMoreWritten(bus, 50));
+    commandTraceOn(a);
+    ASSERT_TRUE(waitForMoreWritten(bus, 400));
+    const QStringList trace = commandTraceOff(a);
+
+    ASSERT_GE(trace.size(), 5);
+    EXPECT_EQ(trace[0], QStringLiteral("    Time      Position    Command/Status   Code"));
+    const QStringList written = chunksTagged(bus.written(), QLatin1Char('F'));
+    const QRegularExpression line(
+        QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3}  (\\d\\d:\\d\\d:\\d\\d:\\d\\d) (.*)  "
+                       "((?:[0-9A-F]{2} )+)$"));
+    int machineStatusLines = 0;
+    for (const QString& l : trace.mid(1)) {
+        if (l.contains(QStringLiteral("  no reply "))) continue;
+        const auto m = line.match(l);
+        ASSERT_TRUE(m.hasMatch()) << l.toStdString();
+        EXPECT_TRUE(written.contains(m.captured(3))) << l.toStdString();
+        if (m.captured(2) == QStringLiteral("Mcn status") &&
+            m.captured(3).startsWith(QStringLiteral("1A A0 81 01 ")))
+            ++machineStatusLines;
+    }
+    EXPECT_GT(machineStatusLines, 0) << "machine A, monitored, changes status on a running bus";
+}
+
+}  // namespace

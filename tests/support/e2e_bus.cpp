@@ -1,0 +1,124 @@
+#include "tests/support/e2e_bus.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace e2e {
+
+namespace {
+const QString MainTitle = QStringLiteral("Quenlar : Extended Protocol Analyser");
+
+// The program under its own folder: a hard link where the file system allows, else a copy. (A
+// symbolic link would not do: the program finds its folder from its resolved file.)
+bool placeProgram(const QString& from, const QString& to) {
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return QFile::copy(from, to);
+}
+}  // namespace
+
+bool Analyser::holdsOpen(const QString& file) const {
+    const QString target = QFileInfo(file).canonicalFilePath();
+    if (target.isEmpty()) return false;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(program->pid()));
+    for (const QFileInfo& fd :
+         fds.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+        if (fd.symLinkTarget() == target) return true;
+    }
+    return false;
+}
+
+void WholeProgram::SetUp() {
+    ASSERT_TRUE(display.ok()) << "no Xvfb display could be started";
+    ASSERT_TRUE(dir.isValid());
+}
+
+void WholeProgram::TearDown() {
+    analysers.clear();
+    simulators.clear();
+}
+
+Simulator& WholeProgram::startSimulator(const QStringList& options) {
+    auto bus = std::make_unique<Simulator>();
+    const int n = static_cast<int>(simulators.size());
+    bus->txLog = path(QStringLiteral("sim%1-tx.txt").arg(n));
+    bus->rxLog = path(QStringLiteral("sim%1-rx.txt").arg(n));
+    bus->stats = path(QStringLiteral("sim%1-stats.txt").arg(n));
+    QStringList args = options;
+    args << QStringLiteral("--log-tx") << bus->txLog << QStringLiteral("--log-rx") << bus->rxLog
+         << QStringLiteral("--stats") << bus->stats;
+    bus->program = std::make_unique<Program>(QStringLiteral(QUENLAR_BINARY_DIR "/sim/quenlar-sim"),
+                                             args, display.environment());
+    const QString line =
+        bus->program->waitForLine(QRegularExpression(QStringLiteral("^QUENLAR_COM1=")), LongWaitMs);
+    bus->line = line.section(QLatin1Char('='), 1);
+    EXPECT_FALSE(bus->line.isEmpty()) << bus->program->errors().toStdString();
+    simulators.push_back(std::move(bus));
+    return *simulators.back();
+}
+
+Analyser& WholeProgram::startAnalyser(const Simulator& bus, const QString& name) {
+    auto a = std::make_unique<Analyser>();
+    const QString folder = path(name);
+    QDir().mkpath(folder);
+    const QString program = folder + QStringLiteral("/quenlar");
+    EXPECT_TRUE(placeProgram(QStringLiteral(QUENLAR_BINARY_DIR "/quenlar"), program));
+    a->appDir = folder + QLatin1Char('/');
+    QProcessEnvironment env = display.environment();
+    env.insert(QStringLiteral("QUENLAR_COM1"), bus.line);
+    env.insert(QStringLiteral("QUENLAR_OPEN"), QStringLiteral("true"));  // no text editor
+    a->program = std::make_unique<Program>(program, QStringList{QStringLiteral("1")}, env, folder);
+    // Other analysers' windows have the same title: take the one that is new.
+    QStringList before;
+    for (const auto& other : analysers) before << other->window;
+    waitUntil(
+        [&] {
+            const QString ids =
+                display.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), MainTitle});
+            for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                if (!before.contains(id)) a->window = id;
+            }
+            return !a->window.isEmpty();
+        },
+        LongWaitMs);
+    EXPECT_FALSE(a->window.isEmpty()) << a->program->errors().toStdString();
+    analysers.push_back(std::move(a));
+    return *analysers.back();
+}
+
+void WholeProgram::traceAllOn(const Analyser& a) {
+    press(a, QStringLiteral("ctrl+a"));
+    ASSERT_TRUE(waitUntil([&] { return a.holdsOpen(a.traceAllPath()); }, LongWaitMs));
+}
+
+QStringList WholeProgram::traceAllOff(const Analyser& a) {
+    press(a, QStringLiteral("ctrl+a"));
+    EXPECT_TRUE(waitUntil([&] { return !a.holdsOpen(a.traceAllPath()); }, LongWaitMs));
+    return fileLines(a.traceAllPath());
+}
+
+void WholeProgram::commandTraceOn(const Analyser& a) {
+    press(a, QStringLiteral("ctrl+t"));
+    ASSERT_TRUE(waitUntil([&] { return a.holdsOpen(a.commandTracePath()); }, LongWaitMs));
+}
+
+QStringList WholeProgram::commandTraceOff(const Analyser& a) {
+    press(a, QStringLiteral("ctrl+t"));
+    EXPECT_TRUE(waitUntil([&] { return !a.holdsOpen(a.commandTracePath()); }, LongWaitMs));
+    return fileLines(a.commandTracePath());
+}
+
+bool WholeProgram::waitForMoreWritten(const Simulator& bus, int frames) {
+    const qsizetype start = bus.written().size();
+    return waitUntil([&] { return bus.written().size() >= start + frames; }, LongWaitMs);
+}
+
+bool WholeProgram::waitForReceived(const Simulator& bus, const QString& frameLine) {
+    return waitUntil([&] { return bus.received().contains(frameLine); }, LongWaitMs);
+}
+
+}  // namespace e2e
