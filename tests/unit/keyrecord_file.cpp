@@ -2,17 +2,13 @@
 // time, and never truncated or rewritten by a failure.
 #include "control/keyfile.h"
 #include "serial/AppError.h"
+#include "tests/unit/keyrecord_immutable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 #include <functional>
 
@@ -44,32 +40,6 @@ QByteArray patterned(int size) {
     for (int i = 0; i < size; ++i) out[i] = static_cast<char>(i % 251);
     return out;
 }
-
-// Root ignores permission bits, so a file that refuses writing is made immutable.
-class ImmutableFile {
-  public:
-    explicit ImmutableFile(const QString& path) : path_(QFile::encodeName(path)) {
-        ok_ = setImmutable(true);
-    }
-    ~ImmutableFile() {
-        if (ok_) setImmutable(false);
-    }
-    bool ok() const { return ok_; }
-
-  private:
-    bool setImmutable(bool on) {
-        const int fd = ::open(path_.constData(), O_RDONLY);
-        if (fd < 0) return false;
-        int flags = 0;
-        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        ::close(fd);
-        return done;
-    }
-    QByteArray path_;
-    bool ok_ = false;
-};
 
 class KeyFile : public ::testing::Test {
   protected:
