@@ -209,6 +209,10 @@ TComPort::Stats TComPort::stats() const {
         s.received = d->received;
         s.handled = d->handled;
     }
+    {
+        const std::lock_guard lock(d->handoffMutex);
+        s.eventInFlight = d->inFlight != 0;
+    }
     s.dataEvents = d->dataEvents;
     s.modemEvents = d->modemEvents;
     s.readerWakeups = d->readerWakeups;

@@ -89,6 +89,7 @@ class TComPort : public QObject {
         std::uint64_t modemEvents = 0;     // modem-status events whose handler returned
         std::uint64_t readerWakeups = 0;   // line-event batches the reading thread took
         std::uint64_t dispatchPasses = 0;  // passes of the dispatching thread
+        bool eventInFlight = false;        // an event was raised and its handler has not returned
         bool deviceLost = false;           // the device went away while open
     };
     Stats stats() const;

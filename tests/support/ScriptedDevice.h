@@ -2,6 +2,7 @@
 // A scripted serial line for tests: the test plays the far side (bytes in, modem lines, a
 // failing open, a vanishing device) and reads what the component put on the line.
 #include "serial/LineSettings.h"
+#include "serial/SerialDevice.h"
 #include "serial/TComPort.h"
 
 #include <QByteArray>
