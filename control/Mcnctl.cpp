@@ -1,10 +1,10 @@
 #include "control/Mcnctl.h"
 
+#include "app/Application.h"
 #include "app/Zr8a.h"
 #include "control/inputmask.h"
 #include "control/placement.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -27,7 +27,10 @@ TControl::TControl(Tzr8f& main, QWidget* parent)
     buildKeys();
     buildTracks();
     // Key preview: the window hears Escape and M before whichever control has the focus.
-    qApp->installEventFilter(this);
+    if (Application* app = Application::instance()) {
+        app->addKeyPreview(this, [this](const QKeyEvent& key) { Locate1Key(key.key()); });
+    }
+    for (QPushButton* key : Select) key->installEventFilter(this);
 }
 
 TControl::~TControl() = default;
@@ -177,16 +180,9 @@ void TControl::recarm(int track) {
 
 // ---- Keyboard, activation and closing ------------------------------------------------------
 
-bool TControl::Locate1Key(int key) {
-    if (key == Qt::Key_Escape) {
-        hide();
-        return true;
-    }
-    if (key == Qt::Key_M) {
-        rqid();
-        return true;
-    }
-    return false;
+void TControl::Locate1Key(int key) {
+    if (key == Qt::Key_Escape) hide();
+    if (key == Qt::Key_M) rqid();
 }
 
 void TControl::CloseCmdForm() {
@@ -201,12 +197,6 @@ bool TControl::event(QEvent* event) {
 }
 
 bool TControl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        // Taken keys stop here, so that a key the focused control ignores is not heard again
-        // on its way up to this window.
-        return Locate1Key(static_cast<QKeyEvent*>(event)->key());
-    }
     if (event->type() == QEvent::MouseButtonPress) {
         const auto key = std::find(Select.begin(), Select.end(), watched);
         if (key != Select.end()) {

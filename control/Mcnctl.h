@@ -67,8 +67,8 @@ class TControl : public QWidget {
     void SelectMouseDown(int key, Qt::MouseButton button);  // SelectAMouseDown .. SelectDMouseDown
     void recClick(int track);                               // rec1Click .. rec24Click
     void FormActivate();
-    // Escape or M, whichever control has the focus; returns true when the key was taken.
-    bool Locate1Key(int key);
+    // Escape or M, whichever control has the focus (the key then goes on to that control).
+    void Locate1Key(int key);
     void CloseCmdForm();
 
     // ---- Operations -----------------------------------------------------------------------

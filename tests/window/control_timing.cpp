@@ -3,12 +3,15 @@
 // errors of a closed port. Ticks are driven by hand; the real timer is kept stopped.
 #include "tests/window/control_fixture.h"
 
+#include "app/Application.h"
 #include "link/frame.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QTimerEvent>
+
+#include <utility>
 
 namespace {
 
@@ -155,6 +158,35 @@ TEST_F(Timing, ClosedPortGivesOneErrorPerFailedCyclicRequest) {
     EXPECT_EQ(testsupport::errorBoxes(), QStringList({notOpen, notOpen, notOpen, notOpen}))
         << "requests on ticks 1, 27, 53 and 79";
     EXPECT_EQ(rig.w.PendingTx, CyclicRequest) << "kept for the next try";
+}
+
+TEST_F(Timing, FailedRequestsBehindAnOpenErrorBoxBringNoFurtherBoxes) {
+    ticks(1);
+    rig.c.Cyclic->click();
+    EXPECT_EQ(rig.take(5), CyclicRequest);
+    rig.w.serial->setOpen(false);
+    testsupport::errorBoxes().clear();
+    rig.w.Timer1->start();
+    const auto deliverTicks = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            QTimerEvent tick(rig.w.Timer1->timerId());
+            QCoreApplication::sendEvent(rig.w.Timer1, &tick);
+        }
+    };
+    // The first box stays open while the timer runs on behind it: two more requests fail then.
+    Application* app = Application::instance();
+    const auto recordOnly = app->errorSink;
+    bool boxShown = false;
+    app->errorSink = [&](const QString& text) {
+        recordOnly(text);
+        if (!std::exchange(boxShown, true)) deliverTicks(52);
+    };
+    deliverTicks(1);
+    app->errorSink = recordOnly;
+    EXPECT_EQ(testsupport::errorBoxes().size(), 1);
+    deliverTicks(26);  // the box is closed: the next failed request shows one box
+    rig.w.Timer1->stop();
+    EXPECT_EQ(testsupport::errorBoxes().size(), 2);
 }
 
 }  // namespace
