@@ -25,6 +25,7 @@ void TComPort::Impl::openPort() {
 
     std::unique_ptr<SerialDevice> device =
         factory ? factory(comNumber) : makePlatformDevice(comNumber);
+    if (!device) throw comerr::error(comerr::BadId);
     device->open();
     dev = std::move(device);
     try {
