@@ -203,7 +203,10 @@ class Run {
         Time next = std::min(end, t + MaxWait);
         if (!replaying_) next = std::min(next, nextPeriod_ * Period);
         if (!queue_.empty() && open_ && !holding_) next = std::min(next, pacer_.nextFree());
-        if (replaying_ && !replayDone_) next = std::min(next, pacer_.nextFree() + ReplaySettle);
+        if (replaying_ && !replayDone_) {
+            const bool more = cursor_ < script_.chunks.size();
+            next = std::min(next, pacer_.nextFree() + (more ? Time(0) : ReplaySettle));
+        }
         const Time span = std::clamp(next - t, Time(0), MaxWait);
         timespec ts{static_cast<time_t>(span.count() / 1000000000),
                     static_cast<long>(span.count() % 1000000000)};

@@ -71,17 +71,14 @@ Analyser& WholeProgram::startAnalyser(const Simulator& bus, const QString& name)
     env.insert(QStringLiteral("QUENLAR_COM1"), bus.line);
     env.insert(QStringLiteral("QUENLAR_OPEN"), QStringLiteral("true"));  // no text editor
     a->program = std::make_unique<Program>(program, QStringList{QStringLiteral("1")}, env, folder);
-    // Other analysers' windows have the same title: take the one that is new.
-    QStringList before;
-    for (const auto& other : analysers) before << other->window;
+    // Other analysers' windows have the same title: take this program's own.
     waitUntil(
         [&] {
-            const QString ids =
-                display.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                 QStringLiteral("--name"), MainTitle});
-            for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-                if (!before.contains(id)) a->window = id;
-            }
+            a->window = display
+                            .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                      QStringLiteral("--pid"), QString::number(a->program->pid()),
+                                      QStringLiteral("--name"), MainTitle})
+                            .section(QLatin1Char('\n'), 0, 0);
             return !a->window.isEmpty();
         },
         LongWaitMs);
