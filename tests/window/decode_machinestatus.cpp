@@ -106,21 +106,8 @@ TEST_P(TransportStateLabel, NamesTheStateOrShowsItsNumber) {
 INSTANTIATE_TEST_SUITE_P(Codes, TransportStateLabel,
                          ::testing::Values(TextCase{"1A A0 81 01 13 00 00 000000 00 00",
                                                     "Record On"},
-                                           TextCase{"1A A0 81 01 10 00 00 000000 00 00", "Locate"},
-                                           TextCase{"1A A0 81 01 0F 00 00 000000 00 00", "15"},
                                            TextCase{"1A A0 81 01 00 00 00 000000 00 00", "0"},
                                            TextCase{"1A A0 81 01 14 00 00 000000 00 00", "20"}));
-
-class SyncErrorLabel : public DecodeWindow, public ::testing::WithParamInterface<TextCase> {};
-TEST_P(SyncErrorLabel, ShowsSignAndSize) {
-    send(GetParam().body);
-    EXPECT_EQ(w->SyncError->text(), QLatin1String(GetParam().text));
-}
-INSTANTIATE_TEST_SUITE_P(Bytes, SyncErrorLabel,
-                         ::testing::Values(TextCase{"1A A0 81 01 01 00 00 000000 85 00", "- 5"},
-                                           TextCase{"1A A0 81 01 01 00 00 000000 05 00", "+ 5"},
-                                           TextCase{"1A A0 81 01 01 00 00 000000 80 00", "0"},
-                                           TextCase{"1A A0 81 01 01 00 00 000000 00 00", "0"}));
 
 TEST_F(DecodeWindow, AfterAResetTheSameStatusRedrawsThePanel) {
     send(PlayingReversed);
