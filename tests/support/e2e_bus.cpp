@@ -50,7 +50,7 @@ Simulator& WholeProgram::startSimulator(const QStringList& options) {
     QStringList args = options;
     args << QStringLiteral("--log-tx") << bus->txLog << QStringLiteral("--log-rx") << bus->rxLog
          << QStringLiteral("--stats") << bus->stats;
-    bus->program = std::make_unique<Program>(QStringLiteral(QUENLAR_BINARY_DIR "/sim/quenlar-sim"),
+    bus->program = std::make_unique<Program>(QStringLiteral(QUENLAR_BINARY_DIR "/quenlar-sim"),
                                              args, display.environment());
     const QString line =
         bus->program->waitForLine(QRegularExpression(QStringLiteral("^QUENLAR_COM1=")), LongWaitMs);
