@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <vector>
+
 namespace {
 
 using namespace e2e;
@@ -66,6 +68,43 @@ TEST_F(WholeProgram, WithBitErrorsAciaerrRisesAndEveryIntactFrameIsStillDecoded)
     EXPECT_GE(e.intactDecoded, e.intactFrames * 99 / 100);
     RecordProperty("intact_frames", e.intactFrames);
     RecordProperty("intact_lost_by_framing", e.intactFrames - e.intactDecoded);
+}
+
+// Stall blocks in the write log: runs of S lines.
+int stallBlocks(const QStringList& txLog) {
+    int blocks = 0;
+    bool inBlock = false;
+    for (const QString& line : txLog) {
+        const bool s = line.startsWith(QLatin1Char('S'));
+        if (s && !inBlock) ++blocks;
+        inBlock = s;
+    }
+    return blocks;
+}
+
+TEST_F(WholeProgram, StalledBurstsAreThrownAwayWholeAndTheFramesAroundThemDecoded) {
+    Simulator& bus = startSimulator({"--seed", "52", "--load", "40", "--stalls"});
+    Analyser& a = startAnalyser(bus);
+    ASSERT_TRUE(waitForMoreWritten(bus, 50));
+    traceAllOn(a);
+    const int before = stallBlocks(bus.written());
+    ASSERT_TRUE(waitUntil([&] { return stallBlocks(bus.written()) >= before + 2; }, LongWaitMs));
+    ASSERT_TRUE(waitForMoreWritten(bus, 20));
+    const QStringList trace = traceAllOff(a);
+
+    // Nothing of a burst is traced or counted: the trace is the frames written outside them.
+    EXPECT_TRUE(trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$"))).isEmpty());
+    const QStringList all = bus.written();
+    const QStringList outside = chunksTagged(all, QLatin1Char('F'));
+    const qsizetype run = indexOfRun(outside, trace);
+    ASSERT_GE(run, 0) << "the trace is not the frames around the bursts";
+    // ... and it does span bursts: frames from before and after one stand side by side in it.
+    std::vector<qsizetype> frameLines;  // where each F line stands in the write log
+    for (qsizetype i = 0; i < all.size(); ++i)
+        if (all[i].startsWith(QLatin1Char('F'))) frameLines.push_back(i);
+    const qsizetype first = frameLines[static_cast<std::size_t>(run)];
+    const qsizetype last = frameLines[static_cast<std::size_t>(run + trace.size() - 1)];
+    EXPECT_GE(stallBlocks(all.mid(first, last - first + 1)), 1);
 }
 
 }  // namespace
