@@ -192,7 +192,7 @@ void TControl::CloseCmdForm() {
 }
 
 bool TControl::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (activation_.loads(*event)) FormActivate();
     return QWidget::event(event);
 }
 

@@ -3,6 +3,7 @@
 // the four user keys. Every button builds one frame in the main window's TxFrame and hands it to
 // sendcmd. The window sees key presses before its controls do (Escape hides, M asks for the
 // machine type).
+#include "control/activation.h"
 #include "control/commandframes.h"
 #include "control/keyrecord.h"
 
@@ -98,4 +99,5 @@ class TControl : public QWidget {
     Tzr8f& zr8f;
     QButtonGroup* commandButtons_ = nullptr;
     bool placed_ = false;
+    ActivationWatch activation_;
 };

@@ -132,7 +132,7 @@ void Tdefinekey::ExitClick() {
 }
 
 bool Tdefinekey::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (activation_.loads(*event)) FormActivate();
     return QWidget::event(event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The key definition window "Define Key": edits one record of `keydef`. Not modal, on top of
 // the other windows. Each activation reads the record; closing always saves it.
+#include "control/activation.h"
 #include "control/keyrecord.h"
 
 #include <QWidget>
@@ -54,4 +55,5 @@ class Tdefinekey : public QWidget {
     Tzr8f& zr8f;
     TControl& control_;
     bool placed_ = false;
+    ActivationWatch activation_;
 };

@@ -1,13 +1,17 @@
 // The four user keys: keydef created on the machine control window's first activation, the keys
 // loaded from it on every activation, their frames on the line, and files that cannot be loaded.
+#include "app/Application.h"
 #include "tests/unit/keyrecord_immutable.h"
 #include "tests/window/control_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <utility>
 
 namespace {
 
@@ -112,6 +116,34 @@ TEST_F(UserKeys, DirectoryNamedKeydefIsRefusedAndLeftAlone) {
     EXPECT_EQ(testsupport::errorBoxes(), QStringList{QStringLiteral("File access denied.")});
     EXPECT_TRUE(QFileInfo(rig.keydef()).isDir());
     EXPECT_EQ(captions(), QStringList({"A", "B", "C", "D"}));
+}
+
+TEST_F(UserKeys, ClosingTheErrorBoxOfAFailedLoadDoesNotLoadAgain) {
+    ASSERT_TRUE(QDir(rig.w.AppDir).mkdir(QStringLiteral("keydef")));
+    // A real modal box over the window, as the application shows it, closed by the user.
+    Application* app = Application::instance();
+    const auto recordOnly = app->errorSink;
+    bool boxShown = false;
+    app->errorSink = [&](const QString& text) {
+        recordOnly(text);
+        if (std::exchange(boxShown, true)) return;
+        QMessageBox box(QMessageBox::Critical, app->Title, text, QMessageBox::Ok);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        EXPECT_TRUE(waitFor([&] { return box.isActiveWindow(); }));
+        box.hide();
+        rig.c.activateWindow();  // the window system hands the activation back
+    };
+    rig.c.show();
+    rig.c.activateWindow();
+    const bool backAgain = waitFor([&] {
+        return testsupport::errorBoxes().size() >= 2 ||
+               (testsupport::errorBoxes().size() == 1 && rig.c.isActiveWindow() &&
+                !app->errorBoxOpen());
+    });
+    app->errorSink = recordOnly;
+    ASSERT_TRUE(backAgain);
+    EXPECT_EQ(testsupport::errorBoxes(), QStringList{QStringLiteral("File access denied.")});
 }
 
 }  // namespace
