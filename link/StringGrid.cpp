@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 // The fixed row is drawn by the horizontal header, the fixed column by the vertical header and
 // cell (0,0) by the corner button, so they stay put while the body scrolls.
@@ -75,6 +76,23 @@ private:
     std::vector<QString> cells_;
 };
 
+// Draws a cell's text with a one-pixel margin: the default margins would not leave room for two
+// hex digits in the narrow columns of the raw-traffic grids.
+class TightCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected) p->fillRect(option.rect, option.palette.highlight());
+        p->setPen(selected ? option.palette.highlightedText().color()
+                           : option.palette.text().color());
+        p->setFont(option.font);
+        p->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                    index.data(Qt::DisplayRole).toString());
+    }
+};
+
 StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     : QTableView(parent), cols_(colCount), rows_(rowCount),
       widths_(static_cast<std::size_t>(colCount), 64),
@@ -84,6 +102,9 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // Two hex digits must fit a 20-pixel column: clip, never replace them by an ellipsis.
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new TightCellDelegate(this));
     setCornerButtonEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -96,6 +117,7 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
         h->setHighlightSections(false);
         h->setSectionsClickable(false);
         h->setFont(small);
+        h->setTextElideMode(Qt::ElideNone);
         h->viewport()->installEventFilter(this);
     }
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,0 +1,124 @@
+// The whole receive path of the real main window: bytes arrive on a (scripted) serial line, the
+// component's threads announce them, and on the user-interface thread the ring cuts frames,
+// dispatch fills the grids and the decoders the panels. Each event waits until its handler has
+// returned, as on the line, so the figure is what the user-interface thread can keep up with.
+#include "app/Application.h"
+#include "app/Zr8a.h"
+#include "bench/traffic.h"
+#include "serial/TComPort.h"
+#include "tests/support/ScriptedDevice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// 38400 baud with a start bit, 8 data bits, parity and a stop bit.
+constexpr double LineBytesPerSecond = 38400.0 / 11.0;
+
+struct Rig {
+    QTemporaryDir dir;
+    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
+    std::unique_ptr<Tzr8f> window;
+
+    Rig() {
+        window = std::make_unique<Tzr8f>(QStringList{}, dir.path() + QStringLiteral("/quenlar"),
+                                         scriptedFactory(line));
+        window->resize(796, 600);
+        window->show();
+    }
+
+    // Hands one event's bytes to the line and runs the event loop until the data handler has
+    // taken all of them. No sleeping: the wait itself is part of the path being measured.
+    bool deliver(const QByteArray& bytes) {
+        const std::uint64_t target =
+            window->serial->stats().received + static_cast<std::uint64_t>(bytes.size());
+        line->feed(bytes);
+        for (long spins = 0; spins < 50'000'000; ++spins) {
+            const TComPort::Stats s = window->serial->stats();
+            if (s.received >= target && s.handled == s.received) return true;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        return false;
+    }
+};
+
+std::vector<double> ratios;
+
+void run(benchmark::State& state, const QList<QByteArray>& frames, bool traceAll) {
+    Rig rig;
+    if (traceAll) rig.window->tall();
+    const QList<QByteArray> events = traffic::events(frames, 18, 7);
+    qsizetype bytes = 0;
+    for (const QByteArray& e : events) bytes += e.size();
+    std::int64_t handled = 0;
+    for (auto _ : state) {
+        for (const QByteArray& e : events) {
+            if (!rig.deliver(e)) {
+                state.SkipWithError("an event was not handled");
+                return;
+            }
+        }
+        QCoreApplication::processEvents();  // the repaint the updates asked for
+        handled += bytes;
+    }
+    if (rig.window->RxErrorCount != 0) state.SkipWithError("frames were lost on the way");
+    state.SetBytesProcessed(handled);
+    state.counters["frames/s"] = benchmark::Counter(
+        static_cast<double>(frames.size()) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate);
+    state.counters["bytes/s"] =
+        benchmark::Counter(static_cast<double>(handled), benchmark::Counter::kIsRate);
+    if (traceAll) rig.window->tall();
+}
+
+void TallyMix(benchmark::State& state) { run(state, traffic::tallyMix(200), false); }
+void TallyMixTraceAll(benchmark::State& state) { run(state, traffic::tallyMix(200), true); }
+void WorstCase18ByteFrames(benchmark::State& state) { run(state, traffic::worstCase(200), false); }
+
+BENCHMARK(TallyMix)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(TallyMixTraceAll)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(WorstCase18ByteFrames)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+// Prints the usual table and keeps each run's byte rate for the closing line.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            const auto it = r.counters.find("bytes/s");
+            if (it != r.counters.end() && !r.error_occurred) {
+                ratios.push_back(it->second.value / LineBytesPerSecond);
+            }
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application app(argc, argv);
+    app.errorSink = [](const QString& text) { std::fprintf(stderr, "error box: %s\n", qPrintable(text)); };
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    if (ratios.empty()) {
+        std::printf("line-rate ratio: 0\n");
+        return 1;
+    }
+    // The slowest case is the one the line has to live with.
+    std::printf("saturated line: %.1f bytes/s\n", LineBytesPerSecond);
+    std::printf("line-rate ratio: %.1f\n", *std::min_element(ratios.begin(), ratios.end()));
+    return 0;
+}
