@@ -81,7 +81,10 @@ void Tzr8f::Grid4MouseUp(Qt::MouseButton /*button*/, int /*col*/, int row) {
         mcngrid->setCell(19, 0, QStringLiteral("Mcn ") + letter + QStringLiteral(" Tally"));
         MonMcnLabel->setText(QString(letter));
     }
-    if (Control != nullptr && Control->isVisible() && Control->CommandIndex() != 0) {
+    // Only a machine's row selects at the controller: the header row (0) and the space below
+    // the rows (-1) would otherwise command machine 0 or, by the low byte, the generator.
+    const bool machineRow = row >= 1 && row <= GenRow;
+    if (machineRow && Control != nullptr && Control->isVisible() && Control->CommandIndex() != 0) {
         TxFrame[0] = 0x03;
         TxFrame[1] = frame::Extended;
         TxFrame[2] = 0x8B;  // command to a specified machine

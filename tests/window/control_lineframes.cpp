@@ -174,6 +174,18 @@ TEST_F(LineFrames, PickingMachineASendsItsSelectFrame) {
     EXPECT_EQ(rig.sentBefore(), bytes("03A08B01002F"));
 }
 
+TEST_F(LineFrames, PickingTheGeneratorSelectsMachine255) {
+    rig.w.Grid4MouseUp(Qt::LeftButton, 0, 7);
+    EXPECT_EQ(rig.sentBefore(), bytes("03A08BFF002D"));
+}
+
+TEST_F(LineFrames, ClickOnTheHeaderOrBelowTheRowsSelectsNoMachineAtTheController) {
+    rig.w.Grid4MouseUp(Qt::LeftButton, 0, 0);
+    rig.w.Grid4MouseUp(Qt::LeftButton, 0, -1);
+    EXPECT_EQ(rig.w.MonMcn, -1);
+    EXPECT_EQ(rig.sentBefore(), QByteArray());
+}
+
 TEST_F(LineFrames, PickingAMachineInSonyFormSendsNothing) {
     choose(0);
     rig.w.Grid4MouseUp(Qt::RightButton, 0, 3);
