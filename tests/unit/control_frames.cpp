@@ -1,4 +1,4 @@
-// Time code text to BCD bytes and the record-arming bit map of the machine control window.
+// Time code text to the BCD bytes of a locate.
 #include "control/commandframes.h"
 
 #include <gtest/gtest.h>
@@ -26,16 +26,4 @@ TEST(LocateTime, RefusesAnIncompleteEntry) {
     EXPECT_FALSE(commandframes::string2sony(QStringLiteral("01:02:03:0\u0663")));
 }
 
-TEST(TrackArming, TrackOneIsBitZeroOfByteZeroAndTrack24IsBitSevenOfByteTwo) {
-    commandframes::ArmBits mask{};
-    commandframes::toggleTrack(mask, 1);
-    EXPECT_EQ(mask, (commandframes::ArmBits{0x01, 0x00, 0x00}));
-    commandframes::toggleTrack(mask, 9);
-    commandframes::toggleTrack(mask, 24);
-    EXPECT_EQ(mask, (commandframes::ArmBits{0x01, 0x01, 0x80}));
-    EXPECT_TRUE(commandframes::trackArmed(mask, 24));
-    EXPECT_FALSE(commandframes::trackArmed(mask, 23));
-    commandframes::toggleTrack(mask, 9);
-    EXPECT_EQ(mask, (commandframes::ArmBits{0x01, 0x00, 0x80}));
-}
 }  // namespace

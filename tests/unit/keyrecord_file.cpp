@@ -1,10 +1,8 @@
-// The key definition file on disk: created byte for byte, read and written a whole record at a
-// time, and never truncated or rewritten by a failure.
+// The key definition file on disk, below the windows: an open never creates, a creation never
+// replaces, and a record read in part never reaches the caller.
 #include "control/keyfile.h"
 #include "serial/AppError.h"
-#include "tests/unit/keyrecord_immutable.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -47,20 +45,6 @@ class KeyFile : public ::testing::Test {
     QString path = keyfile::path(dir.path() + QLatin1Char('/'));
 };
 
-TEST_F(KeyFile, IsNamedKeydefInTheProgramFolder) {
-    EXPECT_EQ(keyfile::path(QStringLiteral("/opt/q/")), QStringLiteral("/opt/q/keydef"));
-}
-
-TEST_F(KeyFile, NewFileHoldsFourRecordsLabelledAToDAndOtherwiseZero) {
-    keyfile::createDefault(path);
-    QByteArray expected(220, '\0');
-    for (int key = 0; key < 4; ++key) {
-        expected[55 * key] = 1;
-        expected[55 * key + 1] = static_cast<char>('A' + key);
-    }
-    EXPECT_EQ(contents(path), expected);
-}
-
 TEST_F(KeyFile, CreationLeavesAnExistingFileAlone) {
     writeFile(path, QByteArrayLiteral("mine"));
     keyfile::createDefault(path);
@@ -84,41 +68,6 @@ TEST_F(KeyFile, ShortFileFailsAtTheFirstMissingRecordAndStaysAsItWas) {
     EXPECT_EQ(r, kept) << "a record read in part does not reach the caller";
     f.close();
     EXPECT_EQ(contents(path), twoAndAHalf);
-}
-
-TEST_F(KeyFile, DirectoryNamedKeydefIsRefusedAsAccessDenied) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("keydef")));
-    keyfile::createDefault(path);
-    EXPECT_EQ(failureOf([&] { keyfile::File f(path); }), QStringLiteral("File access denied"));
-    EXPECT_TRUE(QFileInfo(path).isDir());
-}
-
-TEST_F(KeyFile, ReadOnlyFileIsRefusedAsAccessDeniedAndKeepsItsBytes) {
-    const QByteArray before = patterned(220);
-    writeFile(path, before);
-    const ImmutableFile locked(path);
-    if (!locked.ok()) GTEST_SKIP() << "this file system cannot make a file immutable";
-    EXPECT_EQ(failureOf([&] { keyfile::File f(path); }), QStringLiteral("File access denied"));
-    EXPECT_EQ(contents(path), before);
-}
-
-TEST_F(KeyFile, RecordIsWrittenInPlaceAndRecordsBeyondTheFourthSurvive) {
-    const QByteArray before = patterned(55 * 6);
-    writeFile(path, before);
-    keyrecord::Record r{};
-    r.fill(0xEE);
-    keyfile::File f(path);
-    f.write(2, r);
-    f.close();
-    QByteArray expected = before;
-    expected.replace(110, 55, QByteArray(55, static_cast<char>(0xEE)));
-    EXPECT_EQ(contents(path), expected);
-}
-
-TEST_F(KeyFile, FullDiskReportsDiskFull) {
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path));
-    keyfile::File f(path);
-    EXPECT_EQ(failureOf([&] { f.write(0, keyrecord::Record{}); }), QStringLiteral("Disk full"));
 }
 
 TEST_F(KeyFile, CreationInAMissingFolderReportsThePath) {

@@ -169,11 +169,6 @@ TEST_F(LineFrames, PickingAMachineInGrid4SelectsItAtTheController) {
     EXPECT_EQ(rig.sentBefore(), bytes("03A08B020030"));
 }
 
-TEST_F(LineFrames, PickingMachineASendsItsSelectFrame) {
-    rig.w.Grid4MouseUp(Qt::LeftButton, 0, 1);
-    EXPECT_EQ(rig.sentBefore(), bytes("03A08B01002F"));
-}
-
 TEST_F(LineFrames, PickingTheGeneratorSelectsMachine255) {
     rig.w.Grid4MouseUp(Qt::LeftButton, 0, 7);
     EXPECT_EQ(rig.sentBefore(), bytes("03A08BFF002D"));

@@ -1,7 +1,6 @@
 // The four user keys: keydef created on the machine control window's first activation, the keys
 // loaded from it on every activation, their frames on the line, and files that cannot be loaded.
 #include "app/Application.h"
-#include "tests/unit/keyrecord_immutable.h"
 #include "tests/window/control_fixture.h"
 
 #include <QDir>

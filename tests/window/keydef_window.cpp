@@ -1,6 +1,5 @@
 // The Define Key window: opened on a key by a right click, showing that key's record, and
 // saving it in place whenever it closes, by Exit or by its frame.
-#include "tests/unit/keyrecord_immutable.h"
 #include "tests/window/control_fixture.h"
 
 #include <QtTest/qtestspontaneevent.h>
