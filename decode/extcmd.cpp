@@ -12,12 +12,15 @@
 //         \_______ kind
 void Tzr8f::extcmd() {
     const decode::RxView f(RxFrame, RxLen);
-    const auto kind = f.dataIfCarried(0);
+    // The arguments are read where a full frame carries them; in a shorter frame those places
+    // hold its checksum or bytes of an earlier frame, and the name says what they hold, exactly as
+    // the controllers' own monitors show such frames.
+    const std::uint8_t kind = f.data(0);
     if (kind == decode::extkind::LogicalRecordEnable) {
         Lrecenab(decode::trackrow::Command);
-    } else if (kind) {
-        const decode::ExtendedArgs args{f.dataIfCarried(1), f.dataIfCarried(2)};
-        if (const auto name = decode::extendedCommandName(*kind, args)) CmdText = *name;
+    } else {
+        const decode::ExtendedArgs args{f.data(1), f.data(2)};
+        if (const auto name = decode::extendedCommandName(kind, args)) CmdText = *name;
     }
     // The controller repeats the cyclic-data request about once a second: it would flood the
     // trace and hide the last real command, and it drops a trace line still pending.

@@ -35,9 +35,9 @@ void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
         countDropped(*this, byte);
         traceByte(*this, byte);
     };
-    for (int i = 0; i < Count; ++i) ring::store(rx, serial->ReadByte(), dropped);
-    ring::cut(
-        rx, [this] { parseinput(); }, dropped);
+    const auto good = [this] { parseinput(); };
+    for (int i = 0; i < Count; ++i) ring::store(rx, serial->ReadByte(), good, dropped);
+    ring::cut(rx, good, dropped);
 }
 
 void Tzr8f::clearrx() {

@@ -6,9 +6,10 @@
 //
 // The byte at the read index is always taken as a CMD1. A frame is judged only once all the
 // bytes its CMD1 announces are unread; a bad checksum drops exactly that one byte and the next
-// one is tried. Equal indices mean an empty ring, so at most 31 bytes are unread: a byte that
-// arrives on a full ring first drops the oldest unread byte, the way a bad checksum does, so
-// that unread bytes are never overwritten.
+// one is tried. Equal indices mean an empty ring, so at most 31 bytes are unread. An event may
+// bring 30 bytes on top of 17 of a partial frame: when a byte arrives on a full ring, the frames
+// already complete are cut first (31 unread bytes always hold a whole frame to judge), so unread
+// bytes are never overwritten and a good frame is never thrown away to make room.
 //
 // The state lives in the main window; these functions work on references to it so that the
 // window, the tests and the fuzzers share one frame cutter.
@@ -52,15 +53,6 @@ Verdict judge(const State& s);
 // Drops the byte at the read index and returns it.
 std::uint8_t dropOldest(const State& s);
 
-// Stores one received byte at the write index; on a full ring the oldest unread byte goes to
-// `dropped` first.
-template <typename Dropped>
-void store(const State& s, std::uint8_t byte, Dropped&& dropped) {
-    if (unread(s.head, s.tail) == MaxUnread) dropped(dropOldest(s));
-    s.ring[static_cast<std::size_t>(s.head)] = byte;
-    s.head = advance(s.head);
-}
-
 // Runs the frame loop until the unread bytes hold no complete frame: `good()` is called for each
 // good frame (in `frame`/`length`, read index already past it), `dropped(byte)` for each byte
 // dropped by a bad checksum.
@@ -80,6 +72,23 @@ void cut(const State& s, Good&& good, Dropped&& dropped) {
                 break;
         }
     }
+}
+
+// Stores one received byte at the write index. On a full ring the frame loop runs first, one turn
+// at a time, until there is room: a good frame goes to `good()`, a bad checksum's byte to
+// `dropped`.
+template <typename Good, typename Dropped>
+void store(const State& s, std::uint8_t byte, Good&& good, Dropped&& dropped) {
+    while (unread(s.head, s.tail) == MaxUnread) {
+        if (judge(s) == Verdict::Good) {
+            s.tail = advance(s.tail, s.length);
+            good();
+        } else {
+            dropped(dropOldest(s));
+        }
+    }
+    s.ring[static_cast<std::size_t>(s.head)] = byte;
+    s.head = advance(s.head);
 }
 
 // Empties the ring, handing each unread byte to `discarded` in order.

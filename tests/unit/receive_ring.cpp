@@ -30,11 +30,11 @@ struct Receiver {
     // One data-available event: store every byte, then cut every complete frame.
     void event(const QByteArray& bytes) {
         const auto drop = [this](std::uint8_t b) { dropped.append(static_cast<char>(b)); };
-        for (const char c : bytes) ring::store(state(), static_cast<std::uint8_t>(c), drop);
-        ring::cut(
-            state(),
-            [this] { frames.emplace_back(reinterpret_cast<const char*>(rx.data()), length); },
-            drop);
+        const auto good = [this] {
+            frames.emplace_back(reinterpret_cast<const char*>(rx.data()), length);
+        };
+        for (const char c : bytes) ring::store(state(), static_cast<std::uint8_t>(c), good, drop);
+        ring::cut(state(), good, drop);
     }
     void byteByByte(const QByteArray& bytes) {
         for (qsizetype i = 0; i < bytes.size(); ++i) event(bytes.mid(i, 1));
@@ -58,7 +58,21 @@ TEST(ReceiveRing, ResynchronisesByteByByteAfterADamagedFrame) {
     EXPECT_EQ(r.frames[1], hex("200121"));
 }
 
-TEST(ReceiveRing, OverrunDropsTheOldestUnreadByteInsteadOfOverwritingIt) {
+TEST(ReceiveRing, AFullRingCutsItsCompleteFramesBeforeTakingMore) {
+    Receiver r;
+    // 17 bytes of a good 18-byte frame, then an event of 30: its checksum and ten Play frames
+    // less one byte. Only 14 fit at once, so the long frame must be cut to make room.
+    const QByteArray longFrame = hex("0F11000102030405060708090A0B0C0D0E89");
+    r.event(longFrame.left(17));
+    ASSERT_EQ(r.unread(), 17);
+    r.event(longFrame.right(1) + hex("200121").repeated(10).left(29));
+    EXPECT_TRUE(r.dropped.isEmpty());
+    ASSERT_EQ(r.frames.size(), 10u);
+    EXPECT_EQ(r.frames.front(), longFrame);
+    EXPECT_EQ(r.unread(), 2);  // the last Play waits for its checksum
+}
+
+TEST(ReceiveRing, OverrunOfBadBytesDropsTheOldestInsteadOfOverwritingIt) {
     Receiver r;
     // 17 bytes of an 18-byte frame wait for their checksum; the last data byte is 30.
     const QByteArray partial = hex("0F11000102030405060708090A0B0C0D30");

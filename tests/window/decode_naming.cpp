@@ -120,11 +120,11 @@ TEST_F(DecodeWindow, ALongCommandOfAnEvenGroupIsNamedInTheLabel) {
     EXPECT_EQ(w->command->text(), QStringLiteral("Locate"));
 }
 
-TEST_F(DecodeWindow, AKeyCommandTheFrameDoesNotCarryIsNotReadFromTheChecksum) {
-    send("01A089");
-    EXPECT_EQ(w->command->text(), QStringLiteral("C2C "));
-    send("02A08B03");
-    EXPECT_EQ(w->command->text(), QStringLiteral("C2S "));
+TEST_F(DecodeWindow, AKeyCommandPastTheFrameIsNamedFromWhatItsPlaceHolds) {
+    send("01A089");  // checksum 2A stands where the key command would
+    EXPECT_EQ(w->command->text(), QStringLiteral("C2C $2A"));
+    send("02A08B03");  // checksum 30 folds to 20, "Locate"
+    EXPECT_EQ(w->command->text(), QStringLiteral("C2S Locate"));
 }
 
 }  // namespace
