@@ -87,7 +87,7 @@ void Tzr8f::Grid4MouseUp(Qt::MouseButton /*button*/, int /*col*/, int row) {
     if (machineRow && Control != nullptr && Control->isVisible() && Control->CommandIndex() != 0) {
         TxFrame[0] = 0x03;
         TxFrame[1] = frame::Extended;
-        TxFrame[2] = 0x8B;  // command to a specified machine
+        TxFrame[2] = 0x8B;  // command to the machine numbered next
         TxFrame[3] = static_cast<std::uint8_t>(MonMcn & 0xFF);
         TxFrame[4] = 0x00;  // Sel Machine
         sendcmd();
