@@ -3,9 +3,8 @@
 namespace sim {
 
 namespace {
-// Chance per frame of a stall: with a few hundred frames a second at moderate load, about one
-// every four seconds.
-constexpr double StallChance = 1.0 / 500;
+// Chance per frame of a stall: at half load (about 125 frames a second) one a second or so.
+constexpr double StallChance = 1.0 / 100;
 }  // namespace
 
 LineFaults::LineFaults(const FaultSettings& settings, std::uint64_t seed)

@@ -13,7 +13,7 @@ namespace sim {
 struct FaultSettings {
     double bitErrorRate = 0;  // chance per byte that one of its bits flips
     double garbageRate = 0;   // chance per frame that one to three random bytes come before it
-    bool stalls = false;      // now and then (about every four seconds of traffic) a stall
+    bool stalls = false;      // now and then (one frame in a hundred) a stall
 };
 
 class LineFaults {

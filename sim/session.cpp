@@ -37,6 +37,7 @@ constexpr qsizetype BacklogBytes = static_cast<qsizetype>(3 * LineBytesPerPeriod
 // so that the far side has taken everything in when "replay finished" is printed.
 constexpr Time ReplaySettle = 200ms;
 constexpr Time MaxWait = 50ms;
+constexpr Time LingerTime = 500ms;
 
 std::span<const std::uint8_t> bytesOf(const QByteArray& f) {
     return {reinterpret_cast<const std::uint8_t*>(f.constData()),
@@ -115,10 +116,22 @@ class Run {
             wait(o_.duration > 0 ? end : Time::max());
         }
         stats_.periods = bus_.periods();
+        linger();
         return stats_;
     }
 
   private:
+    // The line stays open, quiet, for a moment after the end, so that the far side takes in the
+    // last frames: once this end closes, what it has not read is gone.
+    void linger() {
+        if (!open_) return;
+        const Time until = now() + LingerTime;
+        while (now() < until && pty_.farSideOpen()) {
+            timespec ts{0, 20'000'000};
+            ::nanosleep(&ts, nullptr);
+        }
+    }
+
     Time now() const { return std::chrono::duration_cast<Time>(Clock::now() - start_); }
 
     void send(const QByteArray& bytes) {

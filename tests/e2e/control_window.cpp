@@ -16,7 +16,7 @@ class ControlWindow : public WholeProgram {
     // A quiet bus (no controller of its own) and the analyser with its control window shown.
     void SetUp() override {
         WholeProgram::SetUp();
-        bus = &startSimulator({"--no-controller", "--seed", "31", "--load", "40"});
+        bus = &startSimulator({"--no-controller", "--seed", "31", "--load", "25"});
         a = &startAnalyser(*bus);
         press(*a, QStringLiteral("ctrl+c"));
         control = display.waitForWindow(ControlTitle, LongWaitMs);

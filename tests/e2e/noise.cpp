@@ -48,13 +48,13 @@ Expected frameWhatWasWritten(const QStringList& txLog) {
 
 TEST_F(WholeProgram, WithBitErrorsAciaerrRisesAndEveryIntactFrameIsStillDecoded) {
     Simulator& bus = startSimulator(
-        {"--seed", "51", "--load", "30", "--bit-errors", "0.002", "--garbage", "0.01"});
+        {"--seed", "51", "--load", "15", "--bit-errors", "0.004", "--garbage", "0.01"});
     Analyser& a = startAnalyser(bus);
     ASSERT_TRUE(waitForMoreWritten(bus, 50));
     traceAllOn(a);
-    ASSERT_TRUE(waitForMoreWritten(bus, 400));
+    ASSERT_TRUE(waitForMoreWritten(bus, 250));
     const QStringList trace = traceAllOff(a);
-    ASSERT_GE(trace.size(), 300);
+    ASSERT_GE(trace.size(), 200);
 
     // The count behind aciaerr: the non-zero bytes the analyser dropped.
     const QStringList dropped = trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$")));
@@ -62,7 +62,7 @@ TEST_F(WholeProgram, WithBitErrorsAciaerrRisesAndEveryIntactFrameIsStillDecoded)
 
     // What the analyser traced is exactly what the line's bytes hold...
     const Expected e = frameWhatWasWritten(bus.written());
-    EXPECT_GE(indexOfRun(e.lines, trace), 0) << "the trace is not one stretch of the framed line";
+    EXPECT_GE(indexOfRun(e.lines, trace), 0) << whereRunBreaks(e.lines, trace).toStdString();
     // ... and the line's framing gets back every intact frame but the odd one that a false
     // frame start in damaged bytes swallowed.
     EXPECT_GE(e.intactDecoded, e.intactFrames * 99 / 100);
@@ -83,12 +83,12 @@ int stallBlocks(const QStringList& txLog) {
 }
 
 TEST_F(WholeProgram, StalledBurstsAreThrownAwayWholeAndTheFramesAroundThemDecoded) {
-    Simulator& bus = startSimulator({"--seed", "52", "--load", "40", "--stalls"});
+    Simulator& bus = startSimulator({"--seed", "52", "--load", "15", "--stalls"});
     Analyser& a = startAnalyser(bus);
     ASSERT_TRUE(waitForMoreWritten(bus, 50));
     traceAllOn(a);
     const int before = stallBlocks(bus.written());
-    ASSERT_TRUE(waitUntil([&] { return stallBlocks(bus.written()) >= before + 2; }, LongWaitMs));
+    ASSERT_TRUE(waitUntil([&] { return stallBlocks(bus.written()) >= before + 1; }, LongWaitMs));
     ASSERT_TRUE(waitForMoreWritten(bus, 20));
     const QStringList trace = traceAllOff(a);
 

@@ -21,4 +21,24 @@ inline qsizetype indexOfRun(const QStringList& lines, const QStringList& run) {
     return -1;
 }
 
+// Where `trace` leaves the stretch of `lines` it starts in, for a failure message.
+inline QString whereRunBreaks(const QStringList& lines, const QStringList& trace) {
+    if (trace.isEmpty()) return QStringLiteral("empty trace");
+    qsizetype i = lines.indexOf(trace.first());
+    if (i < 0) return QStringLiteral("first trace line '%1' was never written").arg(trace.first());
+    for (qsizetype j = 0; j < trace.size(); ++j, ++i) {
+        if (i < lines.size() && lines[i] == trace[j]) continue;
+        const qsizetype next = lines.indexOf(trace[j], i);
+        qsizetype bytes = 0;
+        for (qsizetype k = i; k < next; ++k) bytes += lines[k].size() / 3;
+        return QStringLiteral("trace line %1 of %2 ('%3'): %4 written lines (%5 bytes) are missing")
+            .arg(j)
+            .arg(trace.size())
+            .arg(trace[j])
+            .arg(next < 0 ? -1 : next - i)
+            .arg(bytes);
+    }
+    return QStringLiteral("no break");
+}
+
 }  // namespace e2e

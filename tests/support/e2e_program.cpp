@@ -19,7 +19,7 @@ bool waitUntil(const std::function<bool()>& cond, int timeoutMs) {
     while (!cond()) {
         if (clock.elapsed() > timeoutMs) return cond();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(10);
+        QThread::msleep(20);
     }
     return true;
 }
