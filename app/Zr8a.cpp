@@ -7,6 +7,7 @@
 #include "link/StringGrid.h"
 #include "serial/TComPort.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
@@ -47,6 +48,11 @@ Tzr8f::Tzr8f(const QStringList& args, const QString& programPath, TComPort::Devi
     serial->setParity(TParity::pOdd);
     serial->setDTR(false);
     serial->setAutoOpen(false);
+    repaintTimer_ = new QTimer(this);
+    repaintTimer_->setSingleShot(true);
+    connect(repaintTimer_, &QTimer::timeout, this, [this] {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(40);
 

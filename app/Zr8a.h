@@ -12,6 +12,7 @@
 #include "serial/TComPort.h"
 #include "trace/TraceFile.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -240,4 +241,10 @@ private:
     void buildMisc();
     void buildRawComms();
     void buildLabels();
+
+    // The screen is brought up to date at most once per RepaintIntervalMs, however fast frames
+    // arrive, so a saturated line costs the user-interface thread its decoding and little else.
+    static constexpr int RepaintIntervalMs = 20;
+    QElapsedTimer lastRepaint_;
+    QTimer* repaintTimer_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -126,5 +127,15 @@ void Tzr8f::closeEvent(QCloseEvent* event) {
 
 bool Tzr8f::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (event->type() == QEvent::UpdateRequest) {
+        // Updates asked for since the last repaint wait for the timer, which asks again.
+        if (lastRepaint_.isValid() && lastRepaint_.elapsed() < RepaintIntervalMs) {
+            if (!repaintTimer_->isActive()) {
+                repaintTimer_->start(RepaintIntervalMs - static_cast<int>(lastRepaint_.elapsed()));
+            }
+            return true;
+        }
+        lastRepaint_.start();
+    }
     return QWidget::event(event);
 }
