@@ -65,7 +65,7 @@ if [ "$headless" -eq 1 ]; then
   if window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$analyser" --name "$title" | head -n1); then
     sleep 2
     # The Details button (its place on the form) opens the raw-traffic grids.
-    xdotool mousemove --sync --window "$window" 409 34 click 1
+    xdotool mousemove --sync --window "$window" 395 38 click 1
     sleep 3
     import -window "$window" build/screenshot.png
     echo "Screenshot of the analyser on the simulated bus: $(pwd)/build/screenshot.png"

@@ -3,6 +3,7 @@
 #include "tests/support/e2e_bus.h"
 #include "tests/support/e2e_lines.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -49,6 +50,33 @@ TEST_F(WholeProgram, CommandTraceNamesTheBusInTimeStampedLinesOfFramesThatWereWr
             ++machineStatusLines;
     }
     EXPECT_GT(machineStatusLines, 0) << "machine A, monitored, changes status on a running bus";
+}
+
+// The run script opens the details view by clicking where the form puts the Details button.
+QPoint runScriptDetailsPoint() {
+    QFile script(QStringLiteral(QUENLAR_SOURCE_DIR "/scripts/run.sh"));
+    if (!script.open(QIODevice::ReadOnly)) return {-1, -1};
+    const auto m = QRegularExpression(QStringLiteral("--window \"\\$window\" (\\d+) (\\d+) click"))
+                       .match(QString::fromUtf8(script.readAll()));
+    return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt()) : QPoint(-1, -1);
+}
+
+TEST_F(WholeProgram, TheRunScriptsClickOpensTheDetailsView) {
+    Simulator& bus = startSimulator({"--seed", "23", "--load", "15"});
+    Analyser& a = startAnalyser(bus);
+    const QPoint details = runScriptDetailsPoint();
+    ASSERT_NE(details, QPoint(-1, -1));
+    EXPECT_TRUE(layout.mainRect(QStringLiteral("Details")).contains(details))
+        << "the run script clicks beside the Details button";
+    const auto height = [&] {
+        return display.xdotool({QStringLiteral("getwindowgeometry"), a.window})
+            .section(QStringLiteral("Geometry: "), 1)
+            .section(QLatin1Char('x'), 1)
+            .toInt();
+    };
+    EXPECT_EQ(height(), 387);
+    display.click(a.window, details);
+    EXPECT_TRUE(waitUntil([&] { return height() == 600; }, LongWaitMs)) << height();
 }
 
 }  // namespace

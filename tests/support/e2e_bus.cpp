@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <iostream>
+
 #include <unistd.h>
 
 namespace e2e {
@@ -37,6 +39,12 @@ void WholeProgram::SetUp() {
 }
 
 void WholeProgram::TearDown() {
+    if (HasFailure()) {
+        // Keep what the programs left (logs, traces) and a picture of the screen for a look.
+        dir.setAutoRemove(false);
+        display.screenshot(path(QStringLiteral("screen.png")));
+        std::cerr << "whole-program test files kept in " << dir.path().toStdString() << "\n";
+    }
     analysers.clear();
     simulators.clear();
 }

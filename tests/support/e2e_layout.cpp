@@ -52,6 +52,13 @@ QPoint Layout::main(const QString& name) const {
     return centreIn(&windows().main, name);
 }
 
+QRect Layout::mainRect(const QString& name) const {
+    Tzr8f& top = windows().main;
+    const QWidget* w = top.findChild<QWidget*>(name);
+    if (w == nullptr) return {};
+    return QRect(w->mapTo(&top, QPoint(0, 0)), w->size());
+}
+
 QPoint Layout::control(const QString& name) const {
     return centreIn(&windows().control, name);
 }

@@ -4,6 +4,7 @@
 // scripted line: the form places every control at fixed pixels, so the program under test has
 // them at the same places.
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -18,6 +19,8 @@ class Layout {
     // Centre of a control of the main window / of the machine control window, by its name, in
     // that window's client coordinates; (-1, -1) when there is no such control.
     QPoint main(const QString& name) const;
+    // The same control's rectangle in its window's client coordinates (empty when absent).
+    QRect mainRect(const QString& name) const;
     QPoint control(const QString& name) const;
     // A point inside cell (col, row) of a grid of the main window.
     QPoint mainCell(const QString& grid, int col, int row) const;
