@@ -4,20 +4,17 @@
 // returned, as on the line, so the figure is what the user-interface thread can keep up with.
 #include "app/Application.h"
 #include "app/Zr8a.h"
+#include "bench/rig.h"
 #include "bench/traffic.h"
 #include "serial/TComPort.h"
-#include "tests/support/ScriptedDevice.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFrame>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -25,37 +22,10 @@ namespace {
 // 38400 baud with a start bit, 8 data bits, parity and a stop bit.
 constexpr double LineBytesPerSecond = 38400.0 / 11.0;
 
-struct Rig {
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> window;
-
-    Rig() {
-        window = std::make_unique<Tzr8f>(QStringList{}, dir.path() + QStringLiteral("/quenlar"),
-                                         scriptedFactory(line));
-        window->resize(796, 600);
-        if (qEnvironmentVariableIsEmpty("BENCH_HIDDEN")) window->show();
-    }
-
-    // Hands one event's bytes to the line and runs the event loop until the data handler has
-    // taken all of them. No sleeping: the wait itself is part of the path being measured.
-    bool deliver(const QByteArray& bytes) {
-        const std::uint64_t target =
-            window->serial->stats().received + static_cast<std::uint64_t>(bytes.size());
-        line->feed(bytes);
-        for (long spins = 0; spins < 50'000'000; ++spins) {
-            const TComPort::Stats s = window->serial->stats();
-            if (s.received >= target && s.handled == s.received) return true;
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-        }
-        return false;
-    }
-};
-
 std::vector<double> ratios;
 
 void run(benchmark::State& state, const QList<QByteArray>& frames, bool traceAll) {
-    Rig rig;
+    bench::Rig rig;
     if (traceAll) rig.window->tall();
     const QList<QByteArray> events = traffic::events(frames, 30, 7);
     qsizetype bytes = 0;
@@ -78,7 +48,6 @@ void run(benchmark::State& state, const QList<QByteArray>& frames, bool traceAll
         benchmark::Counter::kIsRate);
     state.counters["bytes/s"] =
         benchmark::Counter(static_cast<double>(handled), benchmark::Counter::kIsRate);
-    if (traceAll) rig.window->tall();
 }
 
 void TallyMix(benchmark::State& state) { run(state, traffic::tallyMix(200), false); }

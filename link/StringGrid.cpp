@@ -93,10 +93,31 @@ public:
     }
 };
 
+// Fixed cells drawn plainly (button face, a dark line right and below, the text): the style's own
+// header sections are gradients, and the count column repaints with every frame.
+class FixedCellsHeader : public QHeaderView {
+public:
+    FixedCellsHeader(Qt::Orientation o, QWidget* parent) : QHeaderView(o, parent) {}
+
+protected:
+    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override {
+        if (!rect.isValid()) return;
+        p->fillRect(rect, palette().button());
+        p->setPen(palette().dark().color());
+        p->drawLine(rect.topRight(), rect.bottomRight());
+        p->drawLine(rect.bottomLeft(), rect.bottomRight());
+        p->setPen(palette().buttonText().color());
+        p->drawText(rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                    model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString());
+    }
+};
+
 StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     : QTableView(parent), cols_(colCount), rows_(rowCount),
       widths_(static_cast<std::size_t>(colCount), 64),
       model_(new StringGridModel(colCount, rowCount, this)) {
+    setHorizontalHeader(new FixedCellsHeader(Qt::Horizontal, this));
+    setVerticalHeader(new FixedCellsHeader(Qt::Vertical, this));
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
