@@ -20,6 +20,7 @@ namespace {
 }
 
 constexpr int WriteWaitMs = 200;
+constexpr int DrainWaitMs = 5;
 }  // namespace
 
 PseudoTerminal::PseudoTerminal() {
@@ -102,6 +103,16 @@ bool PseudoTerminal::write(const QByteArray& bytes) {
 
 void PseudoTerminal::discardUnread() {
     tcflush(fd_, TCOFLUSH);
+    // Bytes the far side's line discipline already holds are flushed from that side, and those
+    // still on their way through the terminal layer are read off as they arrive.
+    const int slave = ::open(path_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (slave < 0) return;
+    tcflush(slave, TCIFLUSH);
+    char buf[256];
+    pollfd p{slave, POLLIN, 0};
+    while (::poll(&p, 1, DrainWaitMs) > 0 && ::read(slave, buf, sizeof buf) > 0) {
+    }
+    ::close(slave);
 }
 
 }  // namespace sim
