@@ -63,6 +63,8 @@ children+=("$analyser")
 if [ "$headless" -eq 1 ]; then
   title="Quenlar : Extended Protocol Analyser"
   if window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$analyser" --name "$title" | head -n1); then
+    # Activated, the window moves to the top of the screen; click once it stands there.
+    xdotool windowfocus --sync "$window"
     sleep 2
     # The Details button (its place on the form) opens the raw-traffic grids.
     xdotool mousemove --sync --window "$window" 395 38 click 1

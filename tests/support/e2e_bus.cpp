@@ -91,6 +91,15 @@ Analyser& WholeProgram::startAnalyser(const Simulator& bus, const QString& name)
         },
         LongWaitMs);
     EXPECT_FALSE(a->window.isEmpty()) << a->program->errors().toStdString();
+    // Activated, the main window moves to the top edge of the screen; clicks land where the
+    // window stands once it is there.
+    display.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), a->window});
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return display.xdotool({QStringLiteral("getwindowgeometry"), a->window})
+                .contains(QRegularExpression(QStringLiteral("Position: \\d+,0 ")));
+        },
+        LongWaitMs));
     analysers.push_back(std::move(a));
     return *analysers.back();
 }
