@@ -80,17 +80,20 @@ Analyser& WholeProgram::startAnalyser(const Simulator& bus, const QString& name)
     env.insert(QStringLiteral("QUENLAR_OPEN"), QStringLiteral("true"));  // no text editor
     a->program = std::make_unique<Program>(program, QStringList{QStringLiteral("1")}, env, folder);
     // Other analysers' windows have the same title: take this program's own.
+    const qint64 pid = a->program->pid();
     waitUntil(
         [&] {
+            if (!a->program->running()) return true;
             a->window = display
                             .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                      QStringLiteral("--pid"), QString::number(a->program->pid()),
+                                      QStringLiteral("--pid"), QString::number(pid),
                                       QStringLiteral("--name"), MainTitle})
                             .section(QLatin1Char('\n'), 0, 0);
             return !a->window.isEmpty();
         },
         LongWaitMs);
-    EXPECT_FALSE(a->window.isEmpty()) << a->program->errors().toStdString();
+    EXPECT_TRUE(a->program->running() && !a->window.isEmpty())
+        << "the analyser's window did not come up: " << a->program->errors().toStdString();
     // Activated, the main window moves to the top edge of the screen; clicks land where the
     // window stands once it is there.
     display.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), a->window});

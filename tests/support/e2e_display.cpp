@@ -28,6 +28,14 @@ QProcessEnvironment Display::environment() const {
     env.insert(QStringLiteral("DISPLAY"), name_);
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // Under AddressSanitizer, the keyboard library of the X platform reads a counted string with
+    // strndup, which the strict string check takes for an overflow: not ours to judge here.
+    QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+    if (!asan.isEmpty()) {
+        asan.replace(QStringLiteral("strict_string_checks=1"),
+                     QStringLiteral("strict_string_checks=0"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), asan);
+    }
     return env;
 }
 
