@@ -24,7 +24,7 @@ Bus::Bus(const BusSettings& s)
     if (s.controller) controller_.emplace(s.machines, s.seed ^ 0x9E3779B97F4A7C15ULL);
 }
 
-std::vector<QByteArray> Bus::nextPeriod() {
+std::vector<QByteArray> Bus::nextPeriod(qsizetype backlog) {
     std::vector<QByteArray> out;
     if (controller_) {
         for (const QByteArray& c : controller_->period(n_, sync_)) {
@@ -41,6 +41,7 @@ std::vector<QByteArray> Bus::nextPeriod() {
     credit_ = std::min(credit_ + budget_, 2 * budget_);
     out.push_back(tally::masterPosition(sync_.view()));
     for (const QByteArray& f : out) credit_ -= static_cast<double>(f.size());
+    credit_ -= static_cast<double>(backlog);
     // At least one machine tally, then more while the budget has room for a status tally.
     do {
         QByteArray t = rotaTally();

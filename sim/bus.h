@@ -36,8 +36,10 @@ class Bus {
   public:
     explicit Bus(const BusSettings& settings);
 
-    // The frames of the next period, in line order.
-    std::vector<QByteArray> nextPeriod();
+    // The frames of the next period, in line order. `backlog` is the number of bytes of earlier
+    // periods still waiting for the line: the tallies of this period make room for them, so the
+    // line never falls behind for good, even at full load.
+    std::vector<QByteArray> nextPeriod(qsizetype backlog = 0);
     // A good frame from the far side (the analyser speaking): its effect, and the answers that
     // go out at once.
     std::vector<QByteArray> received(std::span<const std::uint8_t> frame);

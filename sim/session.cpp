@@ -155,7 +155,9 @@ class Run {
     void producePeriods(Time t) {
         while (t >= nextPeriod_ * Period) {
             const bool stale = t >= (nextPeriod_ + 3) * Period;
-            for (QByteArray& f : bus_.nextPeriod()) {
+            qsizetype backlog = 0;
+            for (const QByteArray& f : queue_) backlog += f.size();
+            for (QByteArray& f : bus_.nextPeriod(backlog)) {
                 if (!open_ || holding_) {
                     ++stats_.unheard;
                 } else if (stale) {

@@ -135,4 +135,17 @@ TEST(SimBus, MasterPositionRunsOnceTheControllerRolls) {
     EXPECT_EQ(positions[59] - positions[30], 29);  // playing: one frame a period
 }
 
+TEST(SimBus, ABacklogOnTheLineThinsTheTalliesUntilItHasDrained) {
+    Bus bus(BusSettings{6, 100, false, 6});
+    const QByteArray enable = cmd::cyclic(true);
+    bus.received(std::span(reinterpret_cast<const std::uint8_t*>(enable.constData()),
+                           static_cast<std::size_t>(enable.size())));
+    const auto full = bus.nextPeriod(0);
+    EXPECT_GE(bytes(full).size(), 120);
+    // Half a second of bytes still waiting: only the master position and one machine tally.
+    const auto thin = bus.nextPeriod(1745);
+    ASSERT_EQ(thin.size(), 2u);
+    EXPECT_EQ(kindOf(thin[0]), 0x80);
+}
+
 }  // namespace
