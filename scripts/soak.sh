@@ -9,9 +9,10 @@ seconds=${1:-600}
 build=${2:-build}
 work=$(mktemp -d)
 cp "$build/quenlar" "$work/quenlar"
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb -displayfd 1 -screen 0 1024x768x24 > "$work/display" 2>/dev/null &
 xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=:$(head -1 "$work/display")
 cleanup() { kill "$sim" "$analyser" "$xvfb" 2>/dev/null || true; }
 trap cleanup EXIT
 "$build/quenlar-sim" --load 100 --seed 1 --hold --duration "$seconds" --stats "$work/stats.txt" \
