@@ -30,12 +30,12 @@ class Tdefinekey;
 
 class Tzr8f : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `args` are the command-line parameters after the program name; `programPath` is the full
     // path of the program file. The constructor builds the window and runs FormCreate. Tests
     // pass a device factory (a scripted line); the program uses the platform's serial devices.
-    Tzr8f(const QStringList& args, const QString& programPath,
-          TComPort::DeviceFactory devices = {}, QWidget* parent = nullptr);
+    Tzr8f(const QStringList& args, const QString& programPath, TComPort::DeviceFactory devices = {},
+          QWidget* parent = nullptr);
     ~Tzr8f() override;
 
     // The other two windows, created after this one (start-up order).
@@ -228,12 +228,12 @@ public:
     void Grid4MouseUp(Qt::MouseButton button, int col, int row);
     void incnoreply();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void buildButtonBar();
     void buildMachineStatus();
     void buildSystemStatus();

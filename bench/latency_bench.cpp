@@ -19,11 +19,11 @@ namespace {
 
 // Notes the paints of one widget.
 class PaintWatch : public QObject {
-public:
+  public:
     explicit PaintWatch(QWidget* w) { w->installEventFilter(this); }
     int paints = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Paint) ++paints;
         return QObject::eventFilter(o, e);
@@ -31,10 +31,17 @@ protected:
 };
 
 QByteArray masterPosition(int frames) {
-    const std::array<std::uint8_t, 11> body{0x19, 0xA0, 0x80, 1,
+    const std::array<std::uint8_t, 11> body{0x19,
+                                            0xA0,
+                                            0x80,
+                                            1,
                                             static_cast<std::uint8_t>(frames >> 16),
                                             static_cast<std::uint8_t>(frames >> 8),
-                                            static_cast<std::uint8_t>(frames), 0, 1, 0, 0};
+                                            static_cast<std::uint8_t>(frames),
+                                            0,
+                                            1,
+                                            0,
+                                            0};
     return frame::complete(body);
 }
 

@@ -12,9 +12,15 @@ QByteArray make(std::initializer_list<int> body) {
     return frame::complete(bytes);
 }
 
-int hi(int v) { return (v >> 16) & 0xFF; }
-int mid(int v) { return (v >> 8) & 0xFF; }
-int lo(int v) { return v & 0xFF; }
+int hi(int v) {
+    return (v >> 16) & 0xFF;
+}
+int mid(int v) {
+    return (v >> 8) & 0xFF;
+}
+int lo(int v) {
+    return v & 0xFF;
+}
 }  // namespace
 
 namespace traffic {
@@ -35,8 +41,8 @@ QList<QByteArray> tallyMix(int periods) {
                 out << make({0x16, 0xA0, 0x82, machine, 0, 5, 0xDC, p % 80});
                 break;
             case 2:
-                out << make({0x1C, 0xA0, 0x83, machine, 0x20, 0x24, 0x03, 0x80, 'V', 'T', 'R',
-                             ' ', '0', '0' + machine});
+                out << make({0x1C, 0xA0, 0x83, machine, 0x20, 0x24, 0x03, 0x80, 'V', 'T', 'R', ' ',
+                             '0', '0' + machine});
                 break;
             default:
                 out << make({0x13, 0xA0, 0x91, 0x0F, 0x00});

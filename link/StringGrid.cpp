@@ -11,9 +11,11 @@
 // The fixed row is drawn by the horizontal header, the fixed column by the vertical header and
 // cell (0,0) by the corner button, so they stay put while the body scrolls.
 class StringGridModel : public QAbstractTableModel {
-public:
+  public:
     StringGridModel(int cols, int rows, QObject* parent)
-        : QAbstractTableModel(parent), cols_(cols), rows_(rows),
+        : QAbstractTableModel(parent),
+          cols_(cols),
+          rows_(rows),
           cells_(static_cast<std::size_t>(cols * rows)) {}
 
     int fixedRows = 1;
@@ -32,7 +34,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
         if (role != Qt::DisplayRole) return {};
-        if (orientation == Qt::Horizontal) return fixedRows ? at(section + fixedCols, 0) : QString();
+        if (orientation == Qt::Horizontal)
+            return fixedRows ? at(section + fixedCols, 0) : QString();
         return fixedCols ? at(0, section + fixedRows) : QString();
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
@@ -42,7 +45,9 @@ public:
     const QString& at(int col, int row) const {
         return cells_[static_cast<std::size_t>(row * cols_ + col)];
     }
-    bool inside(int col, int row) const { return col >= 0 && row >= 0 && col < cols_ && row < rows_; }
+    bool inside(int col, int row) const {
+        return col >= 0 && row >= 0 && col < cols_ && row < rows_;
+    }
 
     bool set(int col, int row, const QString& text) {
         QString& cell = cells_[static_cast<std::size_t>(row * cols_ + col)];
@@ -70,7 +75,7 @@ public:
         endResetModel();
     }
 
-private:
+  private:
     int cols_;
     int rows_;
     std::vector<QString> cells_;
@@ -79,7 +84,7 @@ private:
 // Draws a cell's text with a one-pixel margin: the default margins would not leave room for two
 // hex digits in the narrow columns of the raw-traffic grids.
 class TightCellDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -96,10 +101,22 @@ public:
 // Fixed cells drawn plainly (button face, a dark line right and below, the text): the style's own
 // header sections are gradients, and the count column repaints with every frame.
 class FixedCellsHeader : public QHeaderView {
-public:
+  public:
     FixedCellsHeader(Qt::Orientation o, QWidget* parent) : QHeaderView(o, parent) {}
 
-protected:
+    // Sizes are the grid's own, never measured from the texts: a changed count cell must not
+    // make the view lay out every section's text again.
+    QSize sizeHint() const override {
+        return orientation() == Qt::Horizontal ? QSize(length(), height())
+                                               : QSize(width(), length());
+    }
+
+  protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        const int size = sectionSize(logicalIndex);
+        return orientation() == Qt::Horizontal ? QSize(size, height()) : QSize(width(), size);
+    }
+
     void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override {
         if (!rect.isValid()) return;
         p->fillRect(rect, palette().button());
@@ -113,7 +130,9 @@ protected:
 };
 
 StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
-    : QTableView(parent), cols_(colCount), rows_(rowCount),
+    : QTableView(parent),
+      cols_(colCount),
+      rows_(rowCount),
       widths_(static_cast<std::size_t>(colCount), 64),
       model_(new StringGridModel(colCount, rowCount, this)) {
     setHorizontalHeader(new FixedCellsHeader(Qt::Horizontal, this));
@@ -162,7 +181,10 @@ bool StringGrid::setCell(int col, int row, const QString& text) {
     return changed;
 }
 
-void StringGrid::clearCells() { model_->clearAll(); applyLayout(); }
+void StringGrid::clearCells() {
+    model_->clearAll();
+    applyLayout();
+}
 
 void StringGrid::setFixedRows(int n) {
     if (n == fixedRows_) return;
@@ -208,7 +230,9 @@ void StringGrid::setRowSelect(bool wholeRows) {
                                    : QAbstractItemView::SelectItems);
 }
 
-int StringGrid::headerHeight() const { return fixedRows_ ? rowHeight_ : 0; }
+int StringGrid::headerHeight() const {
+    return fixedRows_ ? rowHeight_ : 0;
+}
 
 void StringGrid::MouseToCell(QPoint pos, int& col, int& row) const {
     const int left = frameWidth();

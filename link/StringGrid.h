@@ -12,7 +12,7 @@ class StringGridModel;
 
 class StringGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     StringGrid(int colCount, int rowCount, QWidget* parent);
     ~StringGrid() override;
 
@@ -52,10 +52,10 @@ public:
     // Mouse button released over the grid, with the cell under the pointer (-1 past the end).
     std::function<void(Qt::MouseButton button, int col, int row)> OnMouseUp;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void applyLayout();
     int headerHeight() const;
 

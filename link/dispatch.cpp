@@ -138,6 +138,32 @@ void Tzr8f::parseinput() {
     }
 }
 
+namespace {
+// Names the frame by its group; groups 8 to F get no name. (Short commands never belong to the
+// reply group 1.)
+void nameByGroup(Tzr8f& w, int group) {
+    switch (group) {
+        case 0x0:
+            w.lastcmd0();
+            break;
+        case 0x1:
+            w.lastcmd1();
+            break;
+        case 0x2:
+            w.lastcmd2();
+            break;
+        case 0x4:
+            w.lastcmd4();
+            break;
+        case 0x6:
+            w.lastcmd6();
+            break;
+        default:
+            break;
+    }
+}
+}  // namespace
+
 void Tzr8f::buildgrid1() {
     if (AwaitReply) incnoreply();
     AwaitReply = true;
@@ -146,22 +172,7 @@ void Tzr8f::buildgrid1() {
     showData(*grid1, row, dataOf(*this), FirstDataColumn);
 
     const int group = frame::group(RxFrame[0]);
-    switch (group) {
-        case 0x0:
-            lastcmd0();
-            break;
-        case 0x2:
-            lastcmd2();
-            break;
-        case 0x4:
-            lastcmd4();
-            break;
-        case 0x6:
-            lastcmd6();
-            break;
-        default:
-            break;
-    }
+    nameByGroup(*this, group);
     grid1->setCell(grid1->ColCount() - 1, row, CmdText);
 
     if (group == 0x2 || group == 0x4 || TraceChange) {
@@ -177,25 +188,7 @@ void Tzr8f::buildgrid2() {
     const int shift = row == MasterPositionRow ? SenseStart : 0;
     if (showData(*grid2, row, dataOf(*this), FirstDataColumn + shift)) TraceChange = true;
 
-    switch (frame::group(RxFrame[0])) {
-        case 0x0:
-            lastcmd0();
-            break;
-        case 0x1:
-            lastcmd1();
-            break;
-        case 0x2:
-            lastcmd2();
-            break;
-        case 0x4:
-            lastcmd4();
-            break;
-        case 0x6:
-            lastcmd6();
-            break;
-        default:
-            break;
-    }
+    nameByGroup(*this, frame::group(RxFrame[0]));
     grid2->setCell(grid2->ColCount() - 1, row, CmdText);
     if (!frame::isReply(RxFrame[0])) command->setText(CmdText);
     if (traceCmdOn() && TraceChange) tracecmd();

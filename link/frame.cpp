@@ -25,7 +25,9 @@ QString hex2(std::uint8_t byte) {
     return QString(text, 2);
 }
 
-QString hex1(std::uint8_t nibble) { return QString(QLatin1Char(Digits[nibble & 0x0F])); }
+QString hex1(std::uint8_t nibble) {
+    return QString(QLatin1Char(Digits[nibble & 0x0F]));
+}
 
 QString hexText(std::span<const std::uint8_t> bytes) {
     QString text;

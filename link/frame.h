@@ -23,11 +23,19 @@ inline constexpr std::uint8_t Extended = 0xA0;
 using Bytes = std::array<std::uint8_t, MaxLength>;
 
 // Number of data bytes a frame starting with this CMD1 carries.
-constexpr int dataCount(std::uint8_t cmd1) { return cmd1 & 0x0F; }
+constexpr int dataCount(std::uint8_t cmd1) {
+    return cmd1 & 0x0F;
+}
 // Whole length of the frame that starts with this CMD1, checksum included.
-constexpr int length(std::uint8_t cmd1) { return dataCount(cmd1) + 3; }
-constexpr int group(std::uint8_t cmd1) { return cmd1 >> 4; }
-constexpr bool isReply(std::uint8_t cmd1) { return (cmd1 & 0x10) != 0; }
+constexpr int length(std::uint8_t cmd1) {
+    return dataCount(cmd1) + 3;
+}
+constexpr int group(std::uint8_t cmd1) {
+    return cmd1 >> 4;
+}
+constexpr bool isReply(std::uint8_t cmd1) {
+    return (cmd1 & 0x10) != 0;
+}
 
 // 8-bit sum of the given bytes, wrapping modulo 256.
 std::uint8_t checksum(std::span<const std::uint8_t> bytes);
