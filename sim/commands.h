@@ -13,7 +13,7 @@
 //   0N A0 84 b1 ..            record enable bit maps
 //   01 A0 03                  reset the error message
 //   01 A0 07                  all machine data: status, offset and details of every machine
-//   01 A0 02 / 01 A0 06       track map / system specification
+//   01 A0 02 / 01 A0 06       track map / System Specification
 // Sony commands, answered as a Sony device (the current selected machine):
 //   2x ..                     transport, ACK 10 01 11
 //   24 31 ff ss mm hh         locate, ACK

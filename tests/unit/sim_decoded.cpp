@@ -8,6 +8,7 @@
 #include "sim/commandframes.h"
 #include "sim/keys.h"
 #include "tests/support/ScriptedDevice.h"
+#include "tests/support/analysertest.h"
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
@@ -27,24 +28,10 @@ std::span<const std::uint8_t> bytesOf(const QByteArray& f) {
             static_cast<std::size_t>(f.size())};
 }
 
-class SimDecoded : public ::testing::Test {
+class SimDecoded : public AnalyserTest {
   protected:
-    void SetUp() override {
-        qputenv("QUENLAR_OPEN", "true");
-        testsupport::errorBoxes().clear();
-        ASSERT_TRUE(dir.isValid());
-        w = std::make_unique<Tzr8f>(QStringList{}, dir.filePath(QStringLiteral("quenlar")),
-                                    scriptedFactory(line));
-        control = std::make_unique<TControl>(*w);
-        keys = std::make_unique<Tdefinekey>(*w, *control);
-        w->Control = control.get();
-        w->definekey = keys.get();
-        control->definekey = keys.get();
-    }
     void TearDown() override {
-        keys.reset();
-        control.reset();
-        w.reset();
+        closeWindows();
         EXPECT_TRUE(testsupport::errorBoxes().isEmpty())
             << testsupport::errorBoxes().join('\n').toStdString();
     }
@@ -59,11 +46,6 @@ class SimDecoded : public ::testing::Test {
     QString text(const QLabel* l) const { return l->text(); }
 
     Bus bus{BusSettings{6, 50, false, 71}};
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> w;
-    std::unique_ptr<TControl> control;
-    std::unique_ptr<Tdefinekey> keys;
 };
 
 TEST_F(SimDecoded, AMasterLocatedArmedAndSelectedShowsAsTheSimulatorHasIt) {

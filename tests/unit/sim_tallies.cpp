@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         Built{"record", [] { return tally::machineTracks(tally::MachineRecord, 1, Tracks); }},
         Built{"readymap", [] { return tally::trackBitMap(tally::ReadyBitMap, Tracks); }},
         Built{"trackmap", [] { return tally::trackMap(Machines); }},
-        Built{"spec", [] { return tally::systemSpecification(6, 0); }}),
+        Built{"systemSpecification", [] { return tally::systemSpecification(6, 0); }}),
     [](const auto& info) { return std::string(info.param.kind); });
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "control/keydefine.h"
 #include "link/StringGrid.h"
 #include "tests/support/ScriptedDevice.h"
+#include "tests/support/analysertest.h"
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
@@ -19,24 +20,10 @@
 
 #include <memory>
 
-class DecodeWindow : public ::testing::Test {
+class DecodeWindow : public AnalyserTest {
   protected:
-    void SetUp() override {
-        qputenv("QUENLAR_OPEN", "true");  // the trace's editor is not started
-        testsupport::errorBoxes().clear();
-        ASSERT_TRUE(dir.isValid());
-        w = std::make_unique<Tzr8f>(QStringList{}, dir.filePath(QStringLiteral("quenlar")),
-                                    scriptedFactory(line));
-        control = std::make_unique<TControl>(*w);
-        keys = std::make_unique<Tdefinekey>(*w, *control);
-        w->Control = control.get();
-        w->definekey = keys.get();
-        control->definekey = keys.get();
-    }
     void TearDown() override {
-        keys.reset();
-        control.reset();
-        w.reset();
+        closeWindows();
         EXPECT_TRUE(testsupport::errorBoxes().isEmpty())
             << testsupport::errorBoxes().join('\n').toStdString();
     }
@@ -91,10 +78,4 @@ class DecodeWindow : public ::testing::Test {
         for (int r = 1; r <= lastRow; ++r) cells << grid.cell(col, r);
         return cells;
     }
-
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> w;
-    std::unique_ptr<TControl> control;
-    std::unique_ptr<Tdefinekey> keys;
 };

@@ -5,6 +5,7 @@
 #include "control/keydefine.h"
 #include "link/StringGrid.h"
 #include "tests/support/ScriptedDevice.h"
+#include "tests/support/analysertest.h"
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
@@ -30,28 +31,8 @@ QByteArray framed(const QByteArray& body) {
                                      static_cast<std::size_t>(b.size())));
 }
 
-class Window : public ::testing::Test {
+class Window : public AnalyserTest {
   protected:
-    void SetUp() override {
-        qputenv("QUENLAR_OPEN", "true");
-        testsupport::errorBoxes().clear();
-        ASSERT_TRUE(dir.isValid());
-        open();
-    }
-    void open() {
-        w = std::make_unique<Tzr8f>(QStringList{}, dir.filePath(QStringLiteral("quenlar")),
-                                    scriptedFactory(line));
-        control = std::make_unique<TControl>(*w);
-        keys = std::make_unique<Tdefinekey>(*w, *control);
-        w->Control = control.get();
-        w->definekey = keys.get();
-        control->definekey = keys.get();
-    }
-    void TearDown() override {
-        keys.reset();
-        control.reset();
-        w.reset();
-    }
     void feed(const QByteArray& bytes) {
         for (qsizetype i = 0; i < bytes.size(); i += 30)
             feedAndWait(*w->serial, *line, bytes.mid(i, 30));
@@ -61,12 +42,6 @@ class Window : public ::testing::Test {
         for (int c = 0; c < g.ColCount(); ++c) cells << g.cell(c, r);
         return cells;
     }
-
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> w;
-    std::unique_ptr<TControl> control;
-    std::unique_ptr<Tdefinekey> keys;
 };
 
 // ---- Layout and reset ------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "control/keydefine.h"
 #include "link/StringGrid.h"
 #include "tests/support/ScriptedDevice.h"
+#include "tests/support/analysertest.h"
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
@@ -27,27 +28,8 @@ QByteArray hex(const char* text) {
     return QByteArray::fromHex(text);
 }
 
-class ReceiveLine : public ::testing::Test {
+class ReceiveLine : public AnalyserTest {
   protected:
-    void SetUp() override {
-        // Switching a trace off opens its file in a viewer: none here.
-        qputenv("QUENLAR_OPEN", "true");
-        testsupport::errorBoxes().clear();
-        ASSERT_TRUE(dir.isValid());
-        w = std::make_unique<Tzr8f>(QStringList{}, dir.filePath(QStringLiteral("quenlar")),
-                                    scriptedFactory(line));
-        control = std::make_unique<TControl>(*w);
-        keys = std::make_unique<Tdefinekey>(*w, *control);
-        w->Control = control.get();
-        w->definekey = keys.get();
-        control->definekey = keys.get();
-    }
-    void TearDown() override {
-        keys.reset();
-        control.reset();
-        w.reset();
-    }
-
     void feed(const QByteArray& bytes) { feedAndWait(*w->serial, *line, bytes); }
     // Rows of grid1 in use, by their CMD2 column.
     QStringList grid1Kinds() const {
@@ -63,12 +45,6 @@ class ReceiveLine : public ::testing::Test {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     void keyCtrl(Qt::Key key) { QTest::keyClick(w.get(), key, Qt::ControlModifier); }
-
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> w;
-    std::unique_ptr<TControl> control;
-    std::unique_ptr<Tdefinekey> keys;
 };
 
 TEST_F(ReceiveLine, SplitFrameIsDispatchedWhenItsLastByteArrives) {

@@ -6,6 +6,7 @@
 #include "control/keydefine.h"
 #include "link/StringGrid.h"
 #include "tests/support/ScriptedDevice.h"
+#include "tests/support/analysertest.h"
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
@@ -30,25 +31,8 @@ QByteArray hex(const char* text) {
 
 const QByteArray Header = "    Time      Position    Command/Status   Code";
 
-class Traces : public ::testing::Test {
+class Traces : public AnalyserTest {
   protected:
-    void SetUp() override {
-        qputenv("QUENLAR_OPEN", "true");
-        testsupport::errorBoxes().clear();
-        ASSERT_TRUE(dir.isValid());
-        w = std::make_unique<Tzr8f>(QStringList{}, dir.filePath(QStringLiteral("quenlar")),
-                                    scriptedFactory(line));
-        control = std::make_unique<TControl>(*w);
-        keys = std::make_unique<Tdefinekey>(*w, *control);
-        w->Control = control.get();
-        w->definekey = keys.get();
-        control->definekey = keys.get();
-    }
-    void TearDown() override {
-        keys.reset();
-        control.reset();
-        w.reset();
-    }
     void feed(const QByteArray& bytes) {
         for (qsizetype i = 0; i < bytes.size(); i += 30)
             feedAndWait(*w->serial, *line, bytes.mid(i, 30));
@@ -71,12 +55,6 @@ class Traces : public ::testing::Test {
         EXPECT_EQ(all.count('\n'), out.size()) << "a line ends in LF alone";
         return out;
     }
-
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> w;
-    std::unique_ptr<TControl> control;
-    std::unique_ptr<Tdefinekey> keys;
 };
 
 // "HH:MM:SS.mmm" then the rest of the line exactly.
