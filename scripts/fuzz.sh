@@ -8,7 +8,7 @@ scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUENLAR_FUZZ=ON -DQUENLAR_BENCH=OFF -DBUILD_TESTING=OFF
 cmake --build build-fuzz -j"$(nproc)"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export QT_QPA_PLATFORM=offscreen
 for target in build-fuzz/fuzz/fuzz_*; do
