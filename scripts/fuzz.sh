@@ -12,7 +12,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export QT_QPA_PLATFORM=offscreen
 for target in build-fuzz/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus=$(mktemp -d)
   cp fuzz/corpus/"${name#fuzz_}"/* "$corpus"/ 2>/dev/null || true
