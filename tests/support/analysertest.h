@@ -24,9 +24,11 @@ class AnalyserTest : public ::testing::Test {
     }
     void TearDown() override { closeWindows(); }
 
-    // Creates the windows as start-up does: main window first, then the other two.
-    void open() {
-        w = std::make_unique<Tzr8f>(QStringList{}, dir.filePath(QStringLiteral("quenlar")),
+    // Creates the windows as start-up does: main window first, then the other two. The program
+    // file is taken to be in `folder` (the test's own folder when empty).
+    void open(const QString& folder = {}) {
+        const QString programFolder = folder.isEmpty() ? dir.path() : folder;
+        w = std::make_unique<Tzr8f>(QStringList{}, programFolder + QStringLiteral("/quenlar"),
                                     scriptedFactory(line));
         control = std::make_unique<TControl>(*w);
         keys = std::make_unique<Tdefinekey>(*w, *control);

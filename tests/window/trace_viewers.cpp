@@ -7,6 +7,8 @@
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
+#include "tests/support/analysertest.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -21,7 +23,7 @@
 
 namespace {
 
-class Viewers : public ::testing::Test {
+class Viewers : public AnalyserTest {
   protected:
     void SetUp() override {
         testsupport::errorBoxes().clear();
@@ -36,23 +38,8 @@ class Viewers : public ::testing::Test {
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("QUENLAR_OPEN", opener.toLocal8Bit());
-        start(dir.path());
+        open();
     }
-    void start(const QString& folder) {
-        w = std::make_unique<Tzr8f>(QStringList{}, folder + QStringLiteral("/quenlar"),
-                                    scriptedFactory(line));
-        control = std::make_unique<TControl>(*w);
-        keys = std::make_unique<Tdefinekey>(*w, *control);
-        w->Control = control.get();
-        w->definekey = keys.get();
-        control->definekey = keys.get();
-    }
-    void stop() {
-        keys.reset();
-        control.reset();
-        w.reset();
-    }
-    void TearDown() override { stop(); }
 
     void key(Qt::Key k, Qt::KeyboardModifier m = Qt::ControlModifier) {
         QTest::keyClick(w.get(), k, m);
@@ -78,13 +65,8 @@ class Viewers : public ::testing::Test {
     }
     QString at(const char* name) const { return w->AppDir + QLatin1String(name); }
 
-    QTemporaryDir dir;
     QTemporaryDir tools;
     QString log;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    std::unique_ptr<Tzr8f> w;
-    std::unique_ptr<TControl> control;
-    std::unique_ptr<Tdefinekey> keys;
 };
 
 TEST_F(Viewers, EditBeforeAnyTraceOrEditActionOpensNothing) {
@@ -136,10 +118,10 @@ TEST_F(Viewers, CommandTraceEditOpensItsFileWithOrWithoutTheTrace) {
 }
 
 TEST_F(Viewers, AFolderWithBlanksQuotesAndSemicolonsOpensExactlyThatFile) {
-    stop();
+    closeWindows();
     const QString odd = dir.filePath(QStringLiteral("a b'c\"d; e $(x)"));
     ASSERT_TRUE(QDir().mkpath(odd));
-    start(odd);
+    open(odd);
     key(Qt::Key_A);
     key(Qt::Key_A);
     EXPECT_EQ(waitOpened(1), QStringList{odd + QStringLiteral("/temp/traceall.txt")});
