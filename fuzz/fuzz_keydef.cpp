@@ -5,6 +5,7 @@
 #include "app/Zr8a.h"
 #include "control/Mcnctl.h"
 #include "control/keydefine.h"
+#include "fuzz/fuzzrig.h"
 #include "tests/support/ScriptedDevice.h"
 
 #include <QFile>
@@ -14,20 +15,11 @@
 
 namespace {
 
-struct Rig {
-    bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[16] = "fuzz_keydef";
-    char* argv[2] = {name, nullptr};
-    Application app{argc, argv};
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    Tzr8f window{QStringList{}, dir.path() + QStringLiteral("/quenlar"), scriptedFactory(line)};
+struct Rig : FuzzRig {
     TControl control{window};
     Tdefinekey definekey{window, control};
 
     Rig() {
-        app.errorSink = [](const QString&) {};
         window.Control = &control;
         window.definekey = &definekey;
         control.definekey = &definekey;

@@ -5,6 +5,7 @@
 // 30-byte limit occur) followed by that many line bytes.
 #include "app/Application.h"
 #include "app/Zr8a.h"
+#include "fuzz/fuzzrig.h"
 #include "serial/TComPort.h"
 #include "tests/support/ScriptedDevice.h"
 
@@ -17,18 +18,8 @@
 
 namespace {
 
-struct Rig {
-    bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[16] = "fuzz_receive";
-    char* argv[2] = {name, nullptr};
-    Application app{argc, argv};
-    QTemporaryDir dir;
-    std::shared_ptr<ScriptedLine> line = std::make_shared<ScriptedLine>();
-    Tzr8f window{QStringList{}, dir.path() + QStringLiteral("/quenlar"), scriptedFactory(line)};
-
+struct Rig : FuzzRig {
     Rig() {
-        app.errorSink = [](const QString&) {};
         window.tall();  // trace-all on: dropped bytes and frame lines are written too
     }
 
