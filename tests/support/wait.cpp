@@ -35,3 +35,14 @@ bool waitForDispatchPasses(TComPort& port, int passes) {
     const std::uint64_t target = port.stats().dispatchPasses + static_cast<std::uint64_t>(passes);
     return waitFor([&] { return port.stats().dispatchPasses >= target; });
 }
+
+QByteArray waitForWritten(ScriptedLine& line, int size, int timeoutMs) {
+    QByteArray out;
+    waitFor(
+        [&] {
+            out += line.takeWritten();
+            return out.size() >= size;
+        },
+        timeoutMs);
+    return out;
+}

@@ -18,3 +18,7 @@ void feedAndWait(TComPort& port, ScriptedLine& line, const QByteArray& bytes);
 // Processes events until the component's dispatching thread has made `passes` more passes (about
 // 50 ms each on a quiet line): for checking that something did NOT happen.
 bool waitForDispatchPasses(TComPort& port, int passes = 3);
+
+// Collects what the component puts on the line until at least `size` bytes have come (its
+// transmit thread writes them a little after they are queued) or time runs out.
+QByteArray waitForWritten(ScriptedLine& line, int size, int timeoutMs = 5000);

@@ -19,25 +19,26 @@ TEST_F(DsrWatch, IsArmedOnDsrAtStartUp) {
 
 TEST_F(DsrWatch, DsrComingOnSendsTheTimeSenseRequestAndReArms) {
     setLinesAndWait(0x20);
-    EXPECT_EQ(line->takeWritten(), QByteArray::fromHex("610C016E"));
+    EXPECT_EQ(waitForWritten(*line, 4), QByteArray::fromHex("610C016E"));
     EXPECT_TRUE(w->serial->ModemWatchArmed(w->ModemWatch));
     EXPECT_TRUE(testsupport::errorBoxes().isEmpty());
 }
 
 TEST_F(DsrWatch, DsrGoingOffReArmsWithoutSending) {
     setLinesAndWait(0x20);
-    line->takeWritten();
+    ASSERT_EQ(waitForWritten(*line, 4).size(), 4);
     setLinesAndWait(0x00);
     EXPECT_TRUE(w->serial->ModemWatchArmed(w->ModemWatch));
     ASSERT_TRUE(waitForDispatchPasses(*w->serial));
     EXPECT_EQ(line->takeWritten(), QByteArray());
     setLinesAndWait(0x20);
-    EXPECT_EQ(line->takeWritten(), QByteArray::fromHex("610C016E")) << "the re-armed watch fires";
+    EXPECT_EQ(waitForWritten(*line, 4), QByteArray::fromHex("610C016E"))
+        << "the re-armed watch fires";
 }
 
 TEST_F(DsrWatch, OtherLinesDoNotFireIt) {
     setLinesAndWait(0x20);
-    line->takeWritten();
+    ASSERT_EQ(waitForWritten(*line, 4).size(), 4);
     line->setModemLines(0x20 | 0x10 | 0x80);
     ASSERT_TRUE(waitForDispatchPasses(*w->serial));
     EXPECT_EQ(w->serial->stats().modemEvents, 1u);
@@ -69,7 +70,7 @@ TEST_F(DsrWatch, SurvivesClosingAndReopeningThePort) {
     w->serial->setOpen(false);
     w->serial->setOpen(true);
     setLinesAndWait(0x20);
-    EXPECT_EQ(line->takeWritten(), QByteArray::fromHex("610C016E"));
+    EXPECT_EQ(waitForWritten(*line, 4), QByteArray::fromHex("610C016E"));
 }
 
 }  // namespace
