@@ -49,15 +49,12 @@ class StringGridModel : public QAbstractTableModel {
         return col >= 0 && row >= 0 && col < cols_ && row < rows_;
     }
 
+    // Changes a cell and tells the views of a body cell; a fixed cell is the grid's to repaint.
     bool set(int col, int row, const QString& text) {
         QString& cell = cells_[static_cast<std::size_t>(row * cols_ + col)];
         if (cell == text) return false;
         cell = text;
-        if (row < fixedRows && col >= fixedCols) {
-            emit headerDataChanged(Qt::Horizontal, col - fixedCols, col - fixedCols);
-        } else if (col < fixedCols && row >= fixedRows) {
-            emit headerDataChanged(Qt::Vertical, row - fixedRows, row - fixedRows);
-        } else if (row >= fixedRows && col >= fixedCols) {
+        if (row >= fixedRows && col >= fixedCols) {
             const QModelIndex i = index(row - fixedRows, col - fixedCols);
             emit dataChanged(i, i, {Qt::DisplayRole});
         }
@@ -162,7 +159,8 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     }
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     viewport()->installEventFilter(this);
-    if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_) corner_->installEventFilter(this);
     applyLayout();
 }
 
@@ -174,11 +172,17 @@ QString StringGrid::cell(int col, int row) const {
 
 bool StringGrid::setCell(int col, int row, const QString& text) {
     if (!model_->inside(col, row)) return false;
-    const bool changed = model_->set(col, row, text);
-    if (changed && col < fixedCols_ && row < fixedRows_) {
-        if (auto* corner = findChild<QAbstractButton*>()) corner->update();
+    if (!model_->set(col, row, text)) return false;
+    // A fixed cell only repaints its section. Told through the model, the view would lay out
+    // all its rows again, and a count cell changes with every frame.
+    if (row < fixedRows_ && col >= fixedCols_) {
+        horizontalHeader()->headerDataChanged(Qt::Horizontal, col - fixedCols_, col - fixedCols_);
+    } else if (col < fixedCols_ && row >= fixedRows_) {
+        verticalHeader()->headerDataChanged(Qt::Vertical, row - fixedRows_, row - fixedRows_);
+    } else if (col < fixedCols_ && row < fixedRows_ && corner_) {
+        corner_->update();
     }
-    return changed;
+    return true;
 }
 
 void StringGrid::clearCells() {
@@ -261,15 +265,14 @@ void StringGrid::setHint(const QString& hint, bool showHint) {
 }
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
-    auto* corner = findChild<QAbstractButton*>();
-    if (watched == corner && event->type() == QEvent::Paint) {
-        QPainter p(corner);
-        p.fillRect(corner->rect(), palette().button());
+    if (watched == corner_ && event->type() == QEvent::Paint) {
+        QPainter p(corner_);
+        p.fillRect(corner_->rect(), palette().button());
         p.setPen(palette().mid().color());
-        p.drawRect(corner->rect().adjusted(0, 0, -1, -1));
+        p.drawRect(corner_->rect().adjusted(0, 0, -1, -1));
         p.setPen(palette().buttonText().color());
         p.setFont(font());
-        p.drawText(corner->rect().adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(corner_->rect().adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                    model_->at(0, 0));
         return true;
     }

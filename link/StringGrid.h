@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class QAbstractButton;
 class StringGridModel;
 
 class StringGrid : public QTableView {
@@ -69,4 +70,5 @@ class StringGrid : public QTableView {
     std::vector<int> widths_;
     QString hint_;
     StringGridModel* model_;
+    QAbstractButton* corner_ = nullptr;  // draws cell (0,0)
 };
