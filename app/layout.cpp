@@ -411,6 +411,9 @@ void Tzr8f::buildLabels() {
         auto* label = named(form.shrinksToFit ? new FitLabel(text, panel) : new QLabel(text, panel),
                             form.name);
         label->setGeometry(form.rect);
+        // A fixed size tells Qt that a new text cannot move anything: without it each change
+        // asks the panel for a layout pass, several times a frame.
+        label->setFixedSize(form.rect.size());
         applyLook(label, form.look);
         this->*form.member = label;
     }
