@@ -99,6 +99,7 @@ class TComPort : public QObject {
     std::function<void(TComPort* CP)> OnTriggerModemStatus;
 
   private:
+    friend struct ComPortProbe;  // tests and benchmarks: an event raised as TDispThread raises it
     struct Impl;
     std::unique_ptr<Impl> d;
 };

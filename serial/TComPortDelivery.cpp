@@ -25,12 +25,13 @@ void TComPort::Impl::deliver(std::function<void()> call, std::stop_token stop) {
         }
         finishEvent(id);
     };
-    handoffCv.notify_all();
     lock.unlock();
+    toCloser.notify_all();  // a close under way runs it itself
     QMetaObject::invokeMethod(
         q, [this] { runOutstanding(); }, Qt::QueuedConnection);
     lock.lock();
-    handoffCv.wait_for(lock, stop, kHandlerWait, [this, id] { return inFlight != id; });
+    toDispatcher.wait_for(lock, kHandlerWait,
+                          [this, id, &stop] { return inFlight != id || stop.stop_requested(); });
 }
 
 void TComPort::Impl::runOutstanding() {
@@ -44,9 +45,12 @@ void TComPort::Impl::runOutstanding() {
 }
 
 void TComPort::Impl::finishEvent(std::uint64_t id) {
-    const std::lock_guard lock(handoffMutex);
-    if (inFlight == id) inFlight = 0;
-    handoffCv.notify_all();
+    {
+        const std::lock_guard lock(handoffMutex);
+        if (inFlight != id) return;
+        inFlight = 0;
+    }
+    toDispatcher.notify_one();
 }
 
 std::function<void()> TComPort::Impl::dataEvent(std::uint16_t count, std::uint64_t announcedNow) {

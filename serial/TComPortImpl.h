@@ -61,12 +61,18 @@ struct TComPort::Impl {
     bool lostReported = false;
 
     // ---- Hand-offs between the threads and to the user-interface thread -------------------------
+    // One condition for each thread that waits, so that a hand-over wakes only the thread it is
+    // for; they are signalled after the lock is let go, so the woken thread does not at once
+    // block on it again.
     std::mutex handoffMutex;
-    std::condition_variable_any handoffCv;
-    unsigned batch = 0;                 // line events TComThread has seen
-    bool batchPending = false;          // TDispThread has not finished with `batch` yet
-    std::function<void()> outstanding;  // a posted event whose handler has not started
-    std::uint64_t inFlight = 0;         // id of the event whose handler has not returned, or 0
+    std::condition_variable toReader;      // TComThread: its batch was handled
+    std::condition_variable toDispatcher;  // TDispThread: a batch came, or the handler returned
+    std::condition_variable toCloser;      // open and close: a thread started or ended, an event
+                                           // was posted
+    unsigned batch = 0;                    // line events TComThread has seen
+    bool batchPending = false;             // TDispThread has not finished with `batch` yet
+    std::function<void()> outstanding;     // a posted event whose handler has not started
+    std::uint64_t inFlight = 0;            // id of the event whose handler has not returned, or 0
     std::uint64_t nextEventId = 1;
     int runningThreads = 0;
 
@@ -110,6 +116,9 @@ struct TComPort::Impl {
     std::function<void()> dataEvent(std::uint16_t count, std::uint64_t announcedNow);
     std::function<void()> modemEvent();
     void endDataHandler(std::uint64_t ofSession, std::uint64_t announcedNow);
+
+    // A stop request wakes the waiting threads (they look at the stop token when woken).
+    void wakeForStop();
 
     // Status helpers; the caller holds the status lock.
     void refreshLinesLocked();

@@ -90,7 +90,7 @@ void TComPort::Impl::startThreads() {
     }
     const auto awaitRunning = [this](int count) {
         std::unique_lock lock(handoffMutex);
-        if (!handoffCv.wait_for(lock, kThreadStartWait, [&] { return runningThreads >= count; })) {
+        if (!toCloser.wait_for(lock, kThreadStartWait, [&] { return runningThreads >= count; })) {
             throw comerr::osError(ETIMEDOUT);
         }
     };
@@ -121,7 +121,7 @@ void TComPort::Impl::stopThreads() {
                 lock.lock();
                 continue;
             }
-            handoffCv.wait(lock);
+            toCloser.wait(lock);
         }
     }
     for (std::jthread* t : {&comThread, &dispThread, &outThread}) {

@@ -16,15 +16,19 @@ constexpr auto kQuietPass = std::chrono::milliseconds(50);
 // to end.
 class RunningMark {
   public:
-    RunningMark(std::mutex& m, std::condition_variable_any& cv, int& running)
+    RunningMark(std::mutex& m, std::condition_variable& cv, int& running)
         : m_(m), cv_(cv), running_(running) {
-        const std::lock_guard lock(m_);
-        ++running_;
+        {
+            const std::lock_guard lock(m_);
+            ++running_;
+        }
         cv_.notify_all();
     }
     ~RunningMark() {
-        const std::lock_guard lock(m_);
-        --running_;
+        {
+            const std::lock_guard lock(m_);
+            --running_;
+        }
         cv_.notify_all();
     }
     RunningMark(const RunningMark&) = delete;
@@ -32,18 +36,27 @@ class RunningMark {
 
   private:
     std::mutex& m_;
-    std::condition_variable_any& cv_;
+    std::condition_variable& cv_;
     int& running_;
 };
 }  // namespace
 
+void TComPort::Impl::wakeForStop() {
+    // Taking the lock first means a thread between testing its condition and sleeping cannot
+    // miss the request.
+    { const std::lock_guard lock(handoffMutex); }
+    toReader.notify_all();
+    toDispatcher.notify_all();
+}
+
 void TComPort::Impl::readLoop(std::stop_token stop) {
-    const RunningMark mark(handoffMutex, handoffCv, runningThreads);
+    const RunningMark mark(handoffMutex, toCloser, runningThreads);
+    const std::stop_callback wake(stop, [this] { wakeForStop(); });
     while (!stop.stop_requested()) {
         if (deviceLost) {
             // Stop reading a device that has gone, rather than spin on its hang-up.
             std::unique_lock lock(handoffMutex);
-            handoffCv.wait(lock, stop, [] { return false; });
+            toReader.wait(lock, [&stop] { return stop.stop_requested(); });
             return;
         }
         bool wantData = true;
@@ -63,18 +76,22 @@ void TComPort::Impl::readLoop(std::stop_token stop) {
         std::unique_lock lock(handoffMutex);
         batch |= events;
         batchPending = true;
-        handoffCv.notify_all();
-        handoffCv.wait(lock, stop, [this] { return !batchPending; });
+        lock.unlock();
+        toDispatcher.notify_one();
+        lock.lock();
+        toReader.wait(lock, [this, &stop] { return !batchPending || stop.stop_requested(); });
     }
 }
 
 void TComPort::Impl::dispatchLoop(std::stop_token stop) {
-    const RunningMark mark(handoffMutex, handoffCv, runningThreads);
+    const RunningMark mark(handoffMutex, toCloser, runningThreads);
+    const std::stop_callback wake(stop, [this] { wakeForStop(); });
     while (!stop.stop_requested()) {
         unsigned events = 0;
         {
             std::unique_lock lock(handoffMutex);
-            handoffCv.wait_for(lock, stop, kQuietPass, [this] { return batchPending; });
+            toDispatcher.wait_for(lock, kQuietPass,
+                                  [this, &stop] { return batchPending || stop.stop_requested(); });
             if (stop.stop_requested()) return;
             events = batchPending ? batch : 0;
             batch = 0;
@@ -84,8 +101,8 @@ void TComPort::Impl::dispatchLoop(std::stop_token stop) {
         {
             const std::lock_guard lock(handoffMutex);
             batchPending = false;
-            handoffCv.notify_all();
         }
+        toReader.notify_one();
         checkWatches(stop);
         checkData(stop);
     }
@@ -156,7 +173,7 @@ void TComPort::Impl::checkData(std::stop_token stop) {
 }
 
 void TComPort::Impl::transmitLoop(std::stop_token stop) {
-    const RunningMark mark(handoffMutex, handoffCv, runningThreads);
+    const RunningMark mark(handoffMutex, toCloser, runningThreads);
     std::vector<std::uint8_t> run;
     run.reserve(outSize);
     while (!stop.stop_requested()) {
