@@ -1,5 +1,7 @@
 #include "link/StringGrid.h"
 
+#include "link/CellText.h"
+
 #include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -90,8 +92,7 @@ class TightCellDelegate : public QStyledItemDelegate {
         p->setPen(selected ? option.palette.highlightedText().color()
                            : option.palette.text().color());
         p->setFont(option.font);
-        p->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                    index.data(Qt::DisplayRole).toString());
+        drawCellText(*p, option.rect.adjusted(2, 0, -1, 0), index.data(Qt::DisplayRole).toString());
     }
 };
 
@@ -121,8 +122,8 @@ class FixedCellsHeader : public QHeaderView {
         p->drawLine(rect.topRight(), rect.bottomRight());
         p->drawLine(rect.bottomLeft(), rect.bottomRight());
         p->setPen(palette().buttonText().color());
-        p->drawText(rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                    model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString());
+        drawCellText(*p, rect.adjusted(2, 0, -1, 0),
+                     model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString());
     }
 };
 
@@ -272,8 +273,7 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
         p.drawRect(corner_->rect().adjusted(0, 0, -1, -1));
         p.setPen(palette().buttonText().color());
         p.setFont(font());
-        p.drawText(corner_->rect().adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   model_->at(0, 0));
+        drawCellText(p, corner_->rect().adjusted(3, 0, 0, 0), model_->at(0, 0));
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease && OnMouseUp) {

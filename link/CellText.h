@@ -1,0 +1,13 @@
+#pragma once
+// Drawing the texts of grid cells. The grids show the same few hundred texts (hex bytes, counts,
+// names) over and over, and laying a text out costs far more than drawing it, so each text is
+// laid out once for the font and kept.
+#include <QRect>
+
+class QPainter;
+class QString;
+
+// Draws `text` left-aligned and vertically centred in `rect` with the painter's font and pen,
+// clipped to the rect (two hex digits are cut, never replaced by an ellipsis). User-interface
+// thread only.
+void drawCellText(QPainter& painter, QRect rect, const QString& text);
