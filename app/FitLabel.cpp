@@ -30,7 +30,7 @@ int FitLabel::shownPixelSize() const {
 void FitLabel::paintEvent(QPaintEvent* event) {
     const int pixels = shownPixelSize();
     if (pixels == font().pixelSize()) {
-        QLabel::paintEvent(event);
+        ValueLabel::paintEvent(event);
         return;
     }
     QPainter p(this);

@@ -1,12 +1,12 @@
 #pragma once
 // A label for texts of any length in a fixed place: a text wider than the label is drawn in a
 // smaller font, just small enough to fit (never below MinPixels), instead of being cut off.
-#include <QLabel>
+#include "app/ValueLabel.h"
 
-class FitLabel : public QLabel {
+class FitLabel : public ValueLabel {
     Q_OBJECT
   public:
-    using QLabel::QLabel;
+    using ValueLabel::ValueLabel;
     static constexpr int MinPixels = 10;
 
     // The pixel size the text is drawn in.

@@ -1,6 +1,7 @@
 // The main window's panels and components, as the form lays them out. Positions are pixels in
 // the client area of the window or of the panel that holds the component.
 #include "app/FitLabel.h"
+#include "app/ValueLabel.h"
 #include "app/Zr8a.h"
 #include "app/logo.h"
 #include "link/StringGrid.h"
@@ -408,8 +409,8 @@ void Tzr8f::buildLabels() {
     for (const LabelForm& form : ValueLabels) {
         QWidget* panel = this->*form.panel;
         const QString text = QLatin1String(form.caption);
-        auto* label = named(form.shrinksToFit ? new FitLabel(text, panel) : new QLabel(text, panel),
-                            form.name);
+        auto* label = named(
+            form.shrinksToFit ? new FitLabel(text, panel) : new ValueLabel(text, panel), form.name);
         label->setGeometry(form.rect);
         // A fixed size tells Qt that a new text cannot move anything: without it each change
         // asks the panel for a layout pass, several times a frame.

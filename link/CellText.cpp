@@ -6,31 +6,41 @@
 #include <QStaticText>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
+// Texts by font: the grids and the labels use a handful of fonts, each with its own texts.
 class LaidOutTexts {
   public:
     const QStaticText& get(const QString& text, const QFont& font) {
-        if (font != font_) {
-            texts_.clear();
-            font_ = font;
-        }
-        auto it = texts_.find(text);
-        if (it == texts_.end()) {
+        QHash<QString, QStaticText>& texts = forFont(font);
+        auto it = texts.find(text);
+        if (it == texts.end()) {
             // Bounded: a long run of ever new texts (names, garbage) must not grow it for good.
-            if (texts_.size() >= MaxTexts) texts_.clear();
+            if (texts.size() >= MaxTexts) texts.clear();
             QStaticText laidOut(text);
             laidOut.setTextFormat(Qt::PlainText);
             laidOut.prepare(QTransform(), font);
-            it = texts_.insert(text, laidOut);
+            it = texts.insert(text, laidOut);
         }
         return *it;
     }
 
   private:
+    QHash<QString, QStaticText>& forFont(const QFont& font) {
+        for (auto& [f, texts] : fonts_) {
+            if (f == font) return texts;
+        }
+        if (fonts_.size() >= MaxFonts) fonts_.clear();
+        fonts_.push_back({font, {}});
+        return fonts_.back().second;
+    }
+
     static constexpr qsizetype MaxTexts = 4096;
-    QFont font_;
-    QHash<QString, QStaticText> texts_;
+    static constexpr std::size_t MaxFonts = 16;
+    std::vector<std::pair<QFont, QHash<QString, QStaticText>>> fonts_;
 };
 
 LaidOutTexts& laidOutTexts() {
@@ -40,11 +50,14 @@ LaidOutTexts& laidOutTexts() {
 
 }  // namespace
 
-void drawCellText(QPainter& painter, QRect rect, const QString& text) {
+void drawCellText(QPainter& painter, QRect rect, const QString& text, Qt::Alignment horizontal) {
     if (text.isEmpty() || rect.isEmpty()) return;
     const QStaticText& laidOut = laidOutTexts().get(text, painter.font());
     const QSizeF size = laidOut.size();
-    const QPointF at(rect.left(), rect.top() + (rect.height() - size.height()) / 2.0);
+    qreal x = rect.left();
+    if (horizontal & Qt::AlignHCenter) x += (rect.width() - size.width()) / 2.0;
+    if (horizontal & Qt::AlignRight) x = rect.left() + rect.width() - size.width();
+    const QPointF at(x, rect.top() + (rect.height() - size.height()) / 2.0);
     if (size.width() <= rect.width()) {
         painter.drawStaticText(at, laidOut);
         return;
