@@ -32,8 +32,12 @@ cpu() { awk '{print $14 + $15}' "/proc/$analyser/stat"; }
 rss() { awk '/VmRSS/ {print $2}' "/proc/$analyser/status"; }
 sleep 10
 rss_start=$(rss); cpu_start=$(cpu); t_start=$(date +%s.%N)
+# Resident memory once a minute, to show it stays flat rather than only where it starts and ends.
+( while kill -0 "$sim" 2>/dev/null; do sleep 60; rss >> "$work/rss.txt" 2>/dev/null || true; done ) &
+sampler=$!
 wait "$sim" || true
 rss_end=$(rss); cpu_end=$(cpu); t_end=$(date +%s.%N)
+kill "$sampler" 2>/dev/null || true
 DISPLAY=$display xdotool key ctrl+a
 sleep 2
 sent=$(awk -F= '/^frames=/ {print $2}' "$work/stats.txt")
@@ -45,4 +49,5 @@ echo "seconds: $seconds  line: $bytes bytes ($(awk "BEGIN {printf \"%.0f\", $byt
 echo "frames sent: $sent  frame lines traced: $traced  lost: $((sent - traced))"
 echo "dropped bytes: $dropped  counted in aciaerr: $counted"
 echo "resident memory: start ${rss_start} KiB, end ${rss_end} KiB"
+[ -s "$work/rss.txt" ] && echo "resident memory each minute (KiB): $(tr '\n' ' ' < "$work/rss.txt")"
 awk "BEGIN {printf \"analyser CPU: %.1f %% of one core (mean)\n\", 100 * ($cpu_end - $cpu_start) / $ticks / ($t_end - $t_start)}"
