@@ -6,41 +6,54 @@
 #include <QStaticText>
 #include <QString>
 
-#include <utility>
 #include <vector>
 
 namespace {
 
-// Texts by font: the grids and the labels use a handful of fonts, each with its own texts.
+// Texts by font: the grids and the labels use a handful of fonts, each with its own texts. Each
+// font keeps two generations: when the newer fills up it becomes the older and the oldest texts
+// go, while a text still in use is brought forward. So the hex bytes, counts and names that come
+// back again and again stay laid out, and ever new texts (positions, garbage) cost a bounded
+// amount of memory.
 class LaidOutTexts {
   public:
     const QStaticText& get(const QString& text, const QFont& font) {
-        QHash<QString, QStaticText>& texts = forFont(font);
-        auto it = texts.find(text);
-        if (it == texts.end()) {
-            // Bounded: a long run of ever new texts (names, garbage) must not grow it for good.
-            if (texts.size() >= MaxTexts) texts.clear();
-            QStaticText laidOut(text);
+        Generations& g = forFont(font);
+        if (auto it = g.newer.constFind(text); it != g.newer.constEnd()) return *it;
+        QStaticText laidOut;
+        if (auto old = g.older.constFind(text); old != g.older.constEnd()) {
+            laidOut = *old;
+        } else {
+            laidOut.setText(text);
             laidOut.setTextFormat(Qt::PlainText);
             laidOut.prepare(QTransform(), font);
-            it = texts.insert(text, laidOut);
         }
-        return *it;
+        if (g.newer.size() >= TextsPerGeneration) {
+            g.older = std::move(g.newer);
+            g.newer.clear();
+        }
+        return *g.newer.insert(text, laidOut);
     }
 
   private:
-    QHash<QString, QStaticText>& forFont(const QFont& font) {
-        for (auto& [f, texts] : fonts_) {
-            if (f == font) return texts;
+    struct Generations {
+        QFont font;
+        QHash<QString, QStaticText> newer;
+        QHash<QString, QStaticText> older;
+    };
+
+    Generations& forFont(const QFont& font) {
+        for (Generations& g : fonts_) {
+            if (g.font == font) return g;
         }
         if (fonts_.size() >= MaxFonts) fonts_.clear();
-        fonts_.push_back({font, {}});
-        return fonts_.back().second;
+        fonts_.push_back({font, {}, {}});
+        return fonts_.back();
     }
 
-    static constexpr qsizetype MaxTexts = 4096;
+    static constexpr qsizetype TextsPerGeneration = 512;
     static constexpr std::size_t MaxFonts = 16;
-    std::vector<std::pair<QFont, QHash<QString, QStaticText>>> fonts_;
+    std::vector<Generations> fonts_;
 };
 
 LaidOutTexts& laidOutTexts() {

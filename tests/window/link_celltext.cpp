@@ -53,6 +53,15 @@ TEST(CellText, DrawsTheSameFromTheCacheAsTheFirstTime) {
     EXPECT_NE(drawn(QStringLiteral("0A"), cell), first);
 }
 
+TEST(CellText, DrawsTheSameAfterManyOtherTextsHaveComeAndGone) {
+    const QRect cell(10, 5, 80, 18);
+    const QImage first = drawn(QStringLiteral("A0"), cell);
+    QImage last;
+    for (int n = 0; n < 3000; ++n) last = drawn(QString::number(n), cell);
+    EXPECT_EQ(drawn(QStringLiteral("A0"), cell), first);
+    EXPECT_EQ(drawn(QStringLiteral("2999"), cell), last);
+}
+
 TEST(CellText, AnEmptyTextOrCellDrawsNothing) {
     EXPECT_FALSE(inkIn(drawn(QString(), {10, 5, 40, 18}), {0, 0, 120, 30}));
     EXPECT_FALSE(inkIn(drawn(QStringLiteral("7F"), {10, 5, 0, 18}), {0, 0, 120, 30}));
