@@ -2,11 +2,13 @@
 # The long run: quenlar-sim at full line load into the running analyser (under Xvfb) for
 # SECONDS (default 600) with the trace-all on; then frames sent against frame lines traced,
 # dropped bytes, resident memory at start and end and the analyser's mean CPU.
-#   scripts/soak.sh [seconds] [build folder]
+#   [FIFO=bytes] scripts/soak.sh [seconds] [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 build=${2:-build}
+# Bytes arrive as a 16550's receive FIFO hands them on; FIFO=0 sends each frame at once.
+fifo=${FIFO:-8}
 work=$(mktemp -d)
 cp "$build/quenlar" "$work/quenlar"
 Xvfb -displayfd 1 -screen 0 1024x768x24 > "$work/display" 2>/dev/null &
@@ -15,7 +17,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=:$(head -1 "$work/display")
 cleanup() { kill "$sim" "$analyser" "$xvfb" 2>/dev/null || true; }
 trap cleanup EXIT
-"$build/quenlar-sim" --load 100 --seed 1 --hold --duration "$seconds" --stats "$work/stats.txt" \
+"$build/quenlar-sim" --load 100 --fifo "$fifo" --seed 1 --hold --duration "$seconds" --stats "$work/stats.txt" \
   > "$work/sim.out" 2>&1 &
 sim=$!
 for _ in $(seq 100); do grep -q '^QUENLAR_COM1=' "$work/sim.out" && break; sleep 0.1; done
@@ -45,7 +47,7 @@ bytes=$(awk -F= '/^bytes=/ {print $2}' "$work/stats.txt")
 traced=$(grep -c ' .$' "$work/temp/traceall.txt" || true)
 dropped=$(grep -cE '^[0-9A-F]{2}.$' "$work/temp/traceall.txt" || true)
 counted=$(grep -E '^[0-9A-F]{2}.$' "$work/temp/traceall.txt" | grep -vc '^00' || true)
-echo "seconds: $seconds  line: $bytes bytes ($(awk "BEGIN {printf \"%.0f\", $bytes / $seconds}") bytes/s)"
+echo "seconds: $seconds  fifo: $fifo  line: $bytes bytes ($(awk "BEGIN {printf \"%.0f\", $bytes / $seconds}") bytes/s)"
 echo "frames sent: $sent  frame lines traced: $traced  lost: $((sent - traced))"
 echo "dropped bytes: $dropped  counted in aciaerr: $counted"
 echo "resident memory: start ${rss_start} KiB, end ${rss_end} KiB"

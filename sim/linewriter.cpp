@@ -10,7 +10,7 @@ int LineWriter::writeNext(std::deque<QByteArray>& queue, bool replay) {
     if (replay) {
         const QByteArray chunk = queue.front();
         queue.pop_front();
-        sink_(chunk);
+        sink_(chunk, true);
         note('P', chunk);
         ++stats_.frames;
         ++stats_.intact;
@@ -30,7 +30,7 @@ int LineWriter::writeNext(std::deque<QByteArray>& queue, bool replay) {
     const bool damaged = faults_.damage(bytes);
     if (!garbage.isEmpty()) note('G', garbage);
     note(damaged ? 'D' : 'F', bytes);
-    sink_(garbage + bytes);
+    sink_(garbage + bytes, false);
     ++stats_.frames;
     ++(damaged ? stats_.damaged : stats_.intact);
     stats_.garbageBytes += garbage.size();
@@ -47,7 +47,7 @@ int LineWriter::writeStall(std::deque<QByteArray>& queue) {
         ++stats_.frames;
         ++stats_.stalledFrames;
     }
-    sink_(block);
+    sink_(block, true);
     stallDue_ = false;
     ++stats_.stalls;
     stats_.bytes += block.size();

@@ -16,7 +16,8 @@ namespace sim {
 
 class LineWriter {
   public:
-    using Sink = std::function<void(const QByteArray& bytes)>;
+    // `whole`: the bytes are meant to arrive together (a stall's block, a replayed chunk).
+    using Sink = std::function<void(const QByteArray& bytes, bool whole)>;
     using Log = std::function<void(char tag, const QByteArray& bytes)>;
 
     LineWriter(Sink sink, const FaultSettings& faults, std::uint64_t seed, Stats& stats);

@@ -16,9 +16,9 @@ constexpr Opt Options[] = {
     {"bit-errors", "RATE"},  {"garbage", "RATE"},
     {"stalls", nullptr},     {"no-controller", nullptr},
     {"hold", nullptr},       {"port", "N"},
-    {"replay", "FILE"},      {"stats", "FILE"},
-    {"log-rx", "FILE"},      {"log-tx", "FILE"},
-    {"help", nullptr},
+    {"fifo", "BYTES"},       {"replay", "FILE"},
+    {"stats", "FILE"},       {"log-rx", "FILE"},
+    {"log-tx", "FILE"},      {"help", nullptr},
 };
 
 bool number(const QString& text, double lo, double hi, double& out) {
@@ -63,6 +63,11 @@ QString helpText() {
         "                     flow only while it keeps cyclic data enabled\n"
         "  --hold             keep the line quiet until SIGUSR1 arrives or Enter is pressed\n"
         "  --port N           print QUENLAR_COM<N>=... instead of QUENLAR_COM1 (default 1)\n"
+        "  --fifo BYTES       hand each frame on in pieces of at most this many bytes, each\n"
+        "                     once its last byte would have come over the wire, as a UART's\n"
+        "                     receive FIFO does (8 for a 16550); default 0: each frame at\n"
+        "                     once. A far side that reopens within a frame may then start\n"
+        "                     in the middle of one\n"
         "  --replay FILE      play the frames and dropped bytes of a trace-all file back onto\n"
         "                     the line, in order, once the far side is open; then stay quiet\n"
         "  --stats FILE       write the final counts there, one key=value a line\n"
@@ -115,6 +120,7 @@ ParsedOptions parseOptions(const QStringList& args) {
     if (has("garbage") && !number(get("garbage"), 0, 1, o.garbage))
         fail("garbage", "a rate from 0 to 1");
     if (has("port") && !whole(get("port"), 1, 9999, o.port)) fail("port", "a port number from 1");
+    if (has("fifo") && !whole(get("fifo"), 0, 64, o.fifo)) fail("fifo", "0 to 64 bytes");
     if (has("seed")) {
         bool ok = false;
         const qulonglong s = get("seed").toULongLong(&ok);

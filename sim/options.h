@@ -19,6 +19,7 @@ struct SimOptions {
     bool controller = true;
     bool hold = false;  // quiet until SIGUSR1 or Enter
     int port = 1;       // the N of the QUENLAR_COM<N> line
+    int fifo = 0;       // bytes the receiving UART hands on at a time; 0: each frame whole
     QString replay;
     QString statsFile;
     QString logRx;

@@ -8,6 +8,7 @@
 #include "sim/pty.h"
 #include "sim/replay.h"
 #include "sim/simerror.h"
+#include "sim/wirepieces.h"
 
 #include "link/frame.h"
 
@@ -67,11 +68,12 @@ class Run {
           err_(err),
           bus_(BusSettings{o.machines, o.load, o.controller, seed}),
           pacer_(o.load),
-          writer_([this](const QByteArray& b) { send(b); },
+          writer_([this](const QByteArray& b, bool whole) { wire_.add(b, now(), whole); },
                   FaultSettings{o.bitErrors, o.garbage, o.stalls}, seed ^ 0xD1B54A32D192ED03ULL,
                   stats_),
           rxLog_(o.logRx),
           txLog_(o.logTx),
+          wire_(o.fifo),
           script_(loadReplay(o.replay)),
           replaying_(!o.replay.isEmpty()),
           holding_(o.hold) {
@@ -113,9 +115,11 @@ class Run {
                 const int n = writer_.writeNext(queue_, replaying_);
                 pacer_.sent(n, t);
             }
+            wire_.writeDue(now(), [this](const QByteArray& piece) { send(piece); });
             wait(o_.duration > 0 ? end : Time::max());
         }
         stats_.periods = bus_.periods();
+        wire_.writeDue(Time::max(), [this](const QByteArray& piece) { send(piece); });
         linger();
         return stats_;
     }
@@ -147,6 +151,7 @@ class Run {
             pty_.discardUnread();
             stats_.unheard += static_cast<std::int64_t>(queue_.size());
             queue_.clear();
+            wire_.clear();
             rxFramer_ = LineFramer();
         }
         err_ << "quenlar-sim: far side " << (open ? "opened" : "closed") << Qt::endl;
@@ -218,6 +223,7 @@ class Run {
         Time next = std::min(end, t + MaxWait);
         if (!replaying_) next = std::min(next, nextPeriod_ * Period);
         if (!queue_.empty() && open_ && !holding_) next = std::min(next, pacer_.nextFree());
+        next = std::min(next, wire_.nextDue());
         if (replaying_ && !replayDone_) {
             const bool more = cursor_ < script_.chunks.size();
             next = std::min(next, pacer_.nextFree() + (more ? Time(0) : ReplaySettle));
@@ -246,6 +252,7 @@ class Run {
     LineFramer rxFramer_;
     LineLog rxLog_;
     LineLog txLog_;
+    WirePieces wire_;
     ReplayScript script_;
     std::deque<QByteArray> queue_;
     Clock::time_point start_;

@@ -25,6 +25,21 @@ TEST_F(WholeProgram, TraceAllHoldsEveryFrameTheSimulatorWroteInOrder) {
     EXPECT_GE(indexOfRun(written, trace), 0) << whereRunBreaks(written, trace).toStdString();
 }
 
+TEST_F(WholeProgram, FramesHandedOnInFifoPiecesAtFullLoadAreAllTraced) {
+    Simulator& bus = startSimulator({"--seed", "23", "--load", "100", "--fifo", "8"});
+    Analyser& a = startAnalyser(bus);
+    ASSERT_TRUE(waitForMoreWritten(bus, 50));
+    traceAllOn(a);
+    ASSERT_TRUE(waitForMoreWritten(bus, 300));
+    const QStringList trace = traceAllOff(a);
+
+    const QStringList written = chunksTagged(bus.written(), QLatin1Char('F'));
+    ASSERT_GE(trace.size(), 250);
+    EXPECT_TRUE(trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$"))).isEmpty())
+        << "frames cut across events are put together again";
+    EXPECT_GE(indexOfRun(written, trace), 0) << whereRunBreaks(written, trace).toStdString();
+}
+
 TEST_F(WholeProgram, CommandTraceNamesTheBusInTimeStampedLinesOfFramesThatWereWritten) {
     Simulator& bus = startSimulator({"--seed", "22", "--load", "15"});
     Analyser& a = startAnalyser(bus);

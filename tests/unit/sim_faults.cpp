@@ -19,7 +19,7 @@ struct Line {
     LineWriter writer;
 
     explicit Line(const FaultSettings& f)
-        : writer([this](const QByteArray& b) { writes.push_back(b); }, f, 7, stats) {
+        : writer([this](const QByteArray& b, bool) { writes.push_back(b); }, f, 7, stats) {
         writer.setLog([this](char tag, const QByteArray&) { tags.push_back(tag); });
     }
 };

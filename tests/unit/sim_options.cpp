@@ -22,6 +22,7 @@ TEST(SimOptions, DefaultsPlayAHalfLoadedBusOfSixMachinesWithItsController) {
     EXPECT_FALSE(p.options.seed.has_value());
     EXPECT_EQ(p.options.port, 1);
     EXPECT_EQ(p.options.duration, 0);
+    EXPECT_EQ(p.options.fifo, 0) << "each frame at once";
 }
 
 TEST(SimOptions, EveryOptionIsTaken) {
@@ -30,7 +31,8 @@ TEST(SimOptions, EveryOptionIsTaken) {
                "2.5",       "--machines", "3",        "--bit-errors",    "0.001",
                "--garbage", "0.01",       "--stalls", "--no-controller", "--hold",
                "--port",    "7",          "--replay", "a.txt",           "--stats",
-               "s.txt",     "--log-rx",   "rx.txt",   "--log-tx",        "tx.txt"});
+               "s.txt",     "--log-rx",   "rx.txt",   "--log-tx",        "tx.txt",
+               "--fifo",    "8"});
     ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
     const SimOptions& o = p.options;
     EXPECT_EQ(o.load, 80);
@@ -47,6 +49,7 @@ TEST(SimOptions, EveryOptionIsTaken) {
     EXPECT_EQ(o.statsFile, QStringLiteral("s.txt"));
     EXPECT_EQ(o.logRx, QStringLiteral("rx.txt"));
     EXPECT_EQ(o.logTx, QStringLiteral("tx.txt"));
+    EXPECT_EQ(o.fifo, 8);
 }
 
 class SimOptionsRefused : public ::testing::TestWithParam<std::vector<const char*>> {};
@@ -65,15 +68,17 @@ INSTANTIATE_TEST_SUITE_P(Bad, SimOptionsRefused,
                                            std::vector<const char*>{"--bit-errors", "2"},
                                            std::vector<const char*>{"--seed", "abc"},
                                            std::vector<const char*>{"--port", "0"},
+                                           std::vector<const char*>{"--fifo", "65"},
+                                           std::vector<const char*>{"--fifo", "-1"},
                                            std::vector<const char*>{"--frobnicate"},
                                            std::vector<const char*>{"stray"}));
 
 TEST(SimOptions, HelpNamesEveryOption) {
     EXPECT_TRUE(parse({"--help"}).help);
     const QString help = helpText();
-    for (const char* o :
-         {"--load", "--seed", "--duration", "--machines", "--bit-errors", "--garbage", "--stalls",
-          "--no-controller", "--hold", "--port", "--replay", "--stats", "--log-rx", "--log-tx"})
+    for (const char* o : {"--load", "--seed", "--duration", "--machines", "--bit-errors",
+                          "--garbage", "--stalls", "--no-controller", "--hold", "--port",
+                          "--replay", "--stats", "--log-rx", "--log-tx", "--fifo"})
         EXPECT_TRUE(help.contains(QLatin1String(o))) << o;
 }
 
