@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 build=${2:-build}
-# Bytes arrive as a 16550's receive FIFO hands them on; FIFO=0 sends each frame at once.
-fifo=${FIFO:-8}
+# FIFO=8 hands the bytes on as a 16550's receive FIFO does; the default sends each frame at once.
+fifo=${FIFO:-0}
 work=$(mktemp -d)
 cp "$build/quenlar" "$work/quenlar"
 Xvfb -displayfd 1 -screen 0 1024x768x24 > "$work/display" 2>/dev/null &
