@@ -10,34 +10,35 @@ namespace {
 
 using namespace e2e;
 
-TEST_F(WholeProgram, TraceAllHoldsEveryFrameTheSimulatorWroteInOrder) {
-    Simulator& bus = startSimulator({"--seed", "21", "--load", "15"});
-    Analyser& a = startAnalyser(bus);
-    ASSERT_TRUE(waitForMoreWritten(bus, 50));
-    traceAllOn(a);
-    ASSERT_TRUE(waitForMoreWritten(bus, 200));
-    const QStringList trace = traceAllOff(a);
+class TraceAll : public WholeProgram {
+  protected:
+    // Trace-all on while the simulator writes `frames` more frames: every frame it wrote is
+    // traced, in order, and no byte is dropped.
+    void expectEveryFrameTraced(const QStringList& simArgs, int frames, qsizetype minLines,
+                                const char* whyNoDrops) {
+        Simulator& bus = startSimulator(simArgs);
+        Analyser& a = startAnalyser(bus);
+        ASSERT_TRUE(waitForMoreWritten(bus, 50));
+        traceAllOn(a);
+        ASSERT_TRUE(waitForMoreWritten(bus, frames));
+        const QStringList trace = traceAllOff(a);
 
-    const QStringList written = chunksTagged(bus.written(), QLatin1Char('F'));
-    ASSERT_GE(trace.size(), 150);
-    EXPECT_TRUE(trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$"))).isEmpty())
-        << "a clean line drops no bytes";
-    EXPECT_GE(indexOfRun(written, trace), 0) << whereRunBreaks(written, trace).toStdString();
+        const QStringList written = chunksTagged(bus.written(), QLatin1Char('F'));
+        ASSERT_GE(trace.size(), minLines);
+        EXPECT_TRUE(trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$"))).isEmpty())
+            << whyNoDrops;
+        EXPECT_GE(indexOfRun(written, trace), 0) << whereRunBreaks(written, trace).toStdString();
+    }
+};
+
+TEST_F(TraceAll, HoldsEveryFrameTheSimulatorWroteInOrder) {
+    expectEveryFrameTraced({"--seed", "21", "--load", "15"}, 200, 150,
+                           "a clean line drops no bytes");
 }
 
-TEST_F(WholeProgram, FramesHandedOnInFifoPiecesAtFullLoadAreAllTraced) {
-    Simulator& bus = startSimulator({"--seed", "23", "--load", "100", "--fifo", "8"});
-    Analyser& a = startAnalyser(bus);
-    ASSERT_TRUE(waitForMoreWritten(bus, 50));
-    traceAllOn(a);
-    ASSERT_TRUE(waitForMoreWritten(bus, 300));
-    const QStringList trace = traceAllOff(a);
-
-    const QStringList written = chunksTagged(bus.written(), QLatin1Char('F'));
-    ASSERT_GE(trace.size(), 250);
-    EXPECT_TRUE(trace.filter(QRegularExpression(QStringLiteral("^[0-9A-F]{2}$"))).isEmpty())
-        << "frames cut across events are put together again";
-    EXPECT_GE(indexOfRun(written, trace), 0) << whereRunBreaks(written, trace).toStdString();
+TEST_F(TraceAll, HoldsEveryFrameHandedOnInFifoPiecesAtFullLoad) {
+    expectEveryFrameTraced({"--seed", "23", "--load", "100", "--fifo", "8"}, 300, 250,
+                           "frames cut across events are put together again");
 }
 
 TEST_F(WholeProgram, CommandTraceNamesTheBusInTimeStampedLinesOfFramesThatWereWritten) {

@@ -32,10 +32,7 @@ struct ControlRig {
     // Collects what the component puts on the line until `size` bytes have come (the transmit
     // thread writes them a little later than sendcmd queues them).
     QByteArray take(int size) {
-        waitFor([&] {
-            seen_ += line->takeWritten();
-            return seen_.size() >= size;
-        });
+        if (seen_.size() < size) seen_ += waitForWritten(*line, size - seen_.size());
         const QByteArray out = seen_.left(size);
         seen_.remove(0, size);
         return out;
