@@ -1,8 +1,8 @@
 // Arbitrary byte streams, cut into arbitrary events, through the real receive path of the main
 // window: the serial component's data event, the ring, dispatch, the decoders and the grids.
 //
-// Input: a sequence of chunks, each a length byte (1..40 after folding, so bursts past the
-// 30-byte limit occur) followed by that many line bytes.
+// Input: a sequence of chunks, each a length byte (1..40 after folding, so events that overfill
+// the 32-byte ring occur) followed by that many line bytes.
 #include "app/Application.h"
 #include "app/Zr8a.h"
 #include "fuzz/fuzzrig.h"

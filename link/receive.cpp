@@ -24,11 +24,10 @@ void countDropped(Tzr8f& w, std::uint8_t byte) {
 
 }  // namespace
 
+// Every byte the component announces is read, however many piled up while this thread was held
+// up: the ring cuts its complete frames before it takes a byte on a full ring, so a pile of any
+// size goes through it without a good frame being dropped to make room.
 void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
-    if (Count > ring::MaxBurst) {
-        serial->DiscardInput();
-        return;
-    }
     const ring::State rx = rxState(*this);
     // Counted before it is traced, so that a failing trace file cannot lose the count.
     const auto dropped = [this](std::uint8_t byte) {

@@ -7,9 +7,9 @@
 // The byte at the read index is always taken as a CMD1. A frame is judged only once all the
 // bytes its CMD1 announces are unread; a bad checksum drops exactly that one byte and the next
 // one is tried. Equal indices mean an empty ring, so at most 31 bytes are unread. An event may
-// bring 30 bytes on top of 17 of a partial frame: when a byte arrives on a full ring, the frames
-// already complete are cut first (31 unread bytes always hold a whole frame to judge), so unread
-// bytes are never overwritten and a good frame is never thrown away to make room.
+// bring any number of bytes on top of 17 of a partial frame: when a byte arrives on a full ring,
+// the frames already complete are cut first (31 unread bytes always hold a whole frame to judge),
+// so unread bytes are never overwritten and a good frame is never thrown away to make room.
 //
 // The state lives in the main window; these functions work on references to it so that the
 // window, the tests and the fuzzers share one frame cutter.
@@ -23,8 +23,6 @@ namespace ring {
 inline constexpr int Size = 32;
 inline constexpr int Mask = Size - 1;
 inline constexpr int MaxUnread = Size - 1;
-// A data-available notification of more bytes than this is thrown away unread.
-inline constexpr std::uint16_t MaxBurst = 30;
 
 using Bytes = std::array<std::uint8_t, Size>;
 
