@@ -7,7 +7,14 @@
 #include "control/Mcnctl.h"
 #include "control/keydefine.h"
 
+#include <QtGlobal>
+
 int main(int argc, char** argv) {
+    // Under X11, Qt hands each repaint to the server in shared memory and, before the next one,
+    // waits until the server has let go of it; a busy server then holds the user-interface thread
+    // for longer than 30 bytes take on the line. Repaints of a few cells copy cheaply over the
+    // socket instead. A user's own setting of the variable wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     Application app(argc, argv);
     QStringList parameters = QCoreApplication::arguments();
     if (!parameters.isEmpty()) parameters.removeFirst();  // the program's own name
