@@ -1,6 +1,7 @@
 // Start-up, views, resize rule, keyboard shortcuts and shut-down of the main window.
 #include "app/Application.h"
 #include "app/Zr8a.h"
+#include "app/appfolders.h"
 #include "app/startup.h"
 #include "app/views.h"
 #include "link/StringGrid.h"
@@ -28,6 +29,12 @@ void setFormHeight(Tzr8f& w, int height) {
     }
 }
 
+appfolders::Folders foldersFor(const QString& programFolder) {
+    return appfolders::choose({programFolder, appfolders::writable(programFolder),
+                               qEnvironmentVariable("XDG_DATA_HOME"),
+                               qEnvironmentVariable("HOME")});
+}
+
 }  // namespace
 
 void Tzr8f::FormCreate(const QStringList& args, const QString& programPath) {
@@ -38,7 +45,13 @@ void Tzr8f::FormCreate(const QStringList& args, const QString& programPath) {
     Button1->setText(startup::portCaption(serial->ComNumber()));
     serial->setOpen(true);
     MonMcn = 1;
-    AppDir = startup::programFolder(programPath, QDir::currentPath());
+    const QString programFolder = startup::programFolder(programPath, QDir::currentPath());
+    const appfolders::Folders folders = foldersFor(programFolder);
+    AppDir = folders.appDir;
+    setProperty(appfolders::DocumentsProperty, folders.documents);
+    // The user's own folder is made on the first run. Should that fail, the first trace or key
+    // file says why, as it would for any folder it cannot write to.
+    if (AppDir != programFolder) QDir().mkpath(AppDir);
     if (app) app->HelpFile = AppDir + QLatin1String(startup::HelpFileName);
     clear();
     ModemWatch = serial->AddModemWatch();

@@ -2,6 +2,7 @@
 // application opens each file; the path is one argument, never parsed by a shell. The program
 // is "xdg-open" unless QUENLAR_OPEN names another one. A start that fails is not reported.
 #include "app/Zr8a.h"
+#include "app/appfolders.h"
 #include "trace/tracetext.h"
 
 #include <QProcess>
@@ -11,6 +12,12 @@ namespace {
 void openInViewer(const QString& path, const QString& workingDirectory) {
     const QString opener = qEnvironmentVariable("QUENLAR_OPEN", QStringLiteral("xdg-open"));
     QProcess::startDetached(opener, {path}, workingDirectory);
+}
+
+// Beside the program, or in the installed share folder; AppDir until start-up has chosen.
+QString documentsFolder(const Tzr8f& w) {
+    const QVariant folder = w.property(appfolders::DocumentsProperty);
+    return folder.isValid() ? folder.toString() : w.AppDir;
 }
 
 }  // namespace
@@ -39,10 +46,11 @@ void Tzr8f::editfname() {
 }
 
 void Tzr8f::editprotocol() {
-    TraceFileName = tracetext::inFolder(AppDir, tracetext::protocolText());
+    TraceFileName = tracetext::inFolder(documentsFolder(*this), tracetext::protocolText());
     editfname();
 }
 
 void Tzr8f::ProtocolClick() {
-    openInViewer(tracetext::inFolder(AppDir, tracetext::protocolDocument()), AppDir);
+    openInViewer(tracetext::inFolder(documentsFolder(*this), tracetext::protocolDocument()),
+                 AppDir);
 }
