@@ -1,5 +1,6 @@
 #include "serial/portmap.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -10,20 +11,21 @@ namespace portmap {
 namespace {
 struct Range {
     std::uint16_t first;
-    const char* prefix;
+    const char* name;
 };
 // 32 ports per kind of device, in this order.
-constexpr std::array<Range, 3> kRanges{
-    {{1, "/dev/ttyS"}, {33, "/dev/ttyUSB"}, {65, "/dev/ttyACM"}}};
+constexpr std::array<Range, 3> kRanges{{{1, "ttyS"}, {33, "ttyUSB"}, {65, "ttyACM"}}};
 constexpr std::uint16_t kPortsPerRange = 32;
 const QString kPrefix = QStringLiteral("QUENLAR_COM");
 }  // namespace
 
-QString devicePathFor(std::uint16_t comNumber, const std::optional<QString>& override) {
+QString devicePathFor(std::uint16_t comNumber, const std::optional<QString>& override,
+                      const QString& devFolder) {
     if (override) return *override;
     for (const Range& r : kRanges) {
         if (comNumber >= r.first && comNumber < r.first + kPortsPerRange) {
-            return QLatin1String(r.prefix) + QString::number(comNumber - r.first);
+            return devFolder + QLatin1Char('/') + QLatin1String(r.name) +
+                   QString::number(comNumber - r.first);
         }
     }
     return {};
@@ -51,16 +53,17 @@ std::uint16_t overriddenPort(const QString& variable) {
 }
 
 bool isUartDevice(const QString& path) {
-    return path.startsWith(QLatin1String("/dev/ttyS"));
+    return QFileInfo(path).fileName().startsWith(QLatin1String("ttyS"));
 }
 
 bool isRealUartType(int uartType) {
     return uartType != 0;
 }
 
-std::vector<Port> candidates(const QStringList& environment) {
+std::vector<Port> candidates(const QStringList& environment, const QString& devFolder) {
     std::map<std::uint16_t, QString> ports;
-    for (std::uint16_t n = 1; n <= LastMappedPort; ++n) ports[n] = devicePathFor(n, std::nullopt);
+    for (std::uint16_t n = 1; n <= LastMappedPort; ++n)
+        ports[n] = devicePathFor(n, std::nullopt, devFolder);
     for (const QString& entry : environment) {
         const qsizetype eq = entry.indexOf(QLatin1Char('='));
         if (eq <= 0) continue;
@@ -69,7 +72,7 @@ std::vector<Port> candidates(const QStringList& environment) {
     }
     std::vector<Port> out;
     for (const auto& [n, path] : ports) {
-        if (!path.isEmpty()) out.push_back(Port{n, path});
+        if (!path.isEmpty()) out.push_back(Port{.number = n, .path = path});
     }
     return out;
 }

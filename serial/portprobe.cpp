@@ -3,7 +3,6 @@
 #include "serial/ComErrors.h"
 #include "serial/SerialDevice_unix.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
@@ -13,21 +12,14 @@
 namespace portprobe {
 namespace {
 constexpr std::uint16_t kProbeQueue = 64;
-
-// The UART type in sysfs for /dev/ttySn; none when sysfs does not say.
-std::optional<int> sysfsUartType(const QString& path) {
-    QFile type(QStringLiteral("/sys/class/tty/%1/type").arg(QFileInfo(path).fileName()));
-    if (!type.open(QIODevice::ReadOnly)) return std::nullopt;
-    bool ok = false;
-    const int value = type.readAll().trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
 }  // namespace
 
-Probe probe(const QString& path) {
+Probe probe(const QString& path, const QString& sysfsRoot) {
     if (!QFileInfo::exists(path)) return Probe::Absent;
-    const bool uart = portmap::isUartDevice(path);
-    const std::optional<int> sysType = uart ? sysfsUartType(path) : std::nullopt;
+    const QString kernelName = portnames::kernelName(path, sysfsRoot);
+    const bool uart = portmap::isUartDevice(kernelName);
+    const std::optional<int> sysType =
+        uart ? ttysysfs::uartType(kernelName, sysfsRoot) : std::nullopt;
     if (sysType && !portmap::isRealUartType(*sysType)) return Probe::Absent;
     TermiosDevice device(path);
     try {
@@ -44,12 +36,19 @@ Probe probe(const QString& path) {
     return phantom ? Probe::Absent : Probe::Free;
 }
 
-std::vector<portmap::Port> availablePorts() {
+std::vector<portmap::Port> availablePorts(const portnames::Folders& folders,
+                                          const QStringList& environment) {
+    const portnames::ByIdLinks links = portnames::byIdLinks(folders.byId);
     std::vector<portmap::Port> found;
-    for (const portmap::Port& p :
-         portmap::candidates(QProcessEnvironment::systemEnvironment().toStringList())) {
-        if (probe(p.path) != Probe::Absent) found.push_back(p);
+    for (const portmap::Port& p : portmap::candidates(environment, folders.dev)) {
+        if (probe(p.path, folders.sysfs) != Probe::Absent)
+            found.push_back(portnames::named(p, folders, links));
     }
     return found;
+}
+
+std::vector<portmap::Port> availablePorts() {
+    return availablePorts(portnames::Folders{},
+                          QProcessEnvironment::systemEnvironment().toStringList());
 }
 }  // namespace portprobe

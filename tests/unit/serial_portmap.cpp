@@ -53,11 +53,15 @@ TEST(PortMap, TheChooserProbesTheWholeMappingAndEveryOverriddenPortInOrder) {
     EXPECT_EQ(ports[1].path, QStringLiteral("/dev/ttyUSB5"));
     EXPECT_EQ(ports.back().number, 150);
     EXPECT_EQ(ports.back().path, QStringLiteral("/dev/pts/9"));
+    const auto elsewhere = portmap::candidates({}, QStringLiteral("/srv/tree/dev"));
+    ASSERT_EQ(elsewhere.size(), 96u);
+    EXPECT_EQ(elsewhere[32].path, QStringLiteral("/srv/tree/dev/ttyUSB0"));
 }
 
 TEST(PortMap, ATtySWithUartTypeZeroHasNoHardwareBehindIt) {
     EXPECT_TRUE(portmap::isUartDevice(QStringLiteral("/dev/ttyS3")));
     EXPECT_FALSE(portmap::isUartDevice(QStringLiteral("/dev/ttyUSB0")));
+    EXPECT_TRUE(portmap::isUartDevice(QStringLiteral("ttyS0"))) << "a kernel name";
     EXPECT_FALSE(portmap::isRealUartType(0));
     EXPECT_TRUE(portmap::isRealUartType(4));  // a 16550A
 }
