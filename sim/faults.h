@@ -1,7 +1,7 @@
 #pragma once
 // Line faults the simulator can put on the wire: bits flipped by noise, stray bytes between
-// frames, and stalls, where frames pile up and reach the analyser as one block of more than 30
-// bytes (as if its user-interface thread had been held up), which it must throw away whole.
+// frames, and stalls, where frames pile up and are let go as one block of more than 30 bytes, as
+// a receiver that was held up meets them in one read.
 #include "sim/rng.h"
 
 #include <QByteArray>
@@ -27,7 +27,8 @@ class LineFaults {
     // True when the writer should hold frames back now and let them go as one block.
     bool stall();
 
-    // A stall releases at least this many bytes at once: more than the analyser takes.
+    // A stall lets at least this many bytes go at once: the pile of several frames that a
+    // held-up receiver meets.
     static constexpr int StallBytes = 31;
 
   private:
