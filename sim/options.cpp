@@ -16,9 +16,10 @@ constexpr Opt Options[] = {
     {"bit-errors", "RATE"},  {"garbage", "RATE"},
     {"stalls", nullptr},     {"no-controller", nullptr},
     {"hold", nullptr},       {"port", "N"},
-    {"fifo", "BYTES"},       {"replay", "FILE"},
-    {"stats", "FILE"},       {"log-rx", "FILE"},
-    {"log-tx", "FILE"},      {"help", nullptr},
+    {"fifo", "BYTES"},       {"usb", nullptr},
+    {"replay", "FILE"},      {"stats", "FILE"},
+    {"log-rx", "FILE"},      {"log-tx", "FILE"},
+    {"help", nullptr},
 };
 
 bool number(const QString& text, double lo, double hi, double& out) {
@@ -58,7 +59,7 @@ QString helpText() {
         "  --bit-errors RATE  chance per byte, 0 to 1, that noise flips one of its bits\n"
         "  --garbage RATE     chance per frame, 0 to 1, of one to three stray bytes before it\n"
         "  --stalls           now and then (at one frame in a hundred) let frames go as one\n"
-        "                     block of more than 30 bytes, as a held-up receiver would meet them\n"
+        "                     block of more than 30 bytes, as a held-up receiver meets them\n"
         "  --no-controller    no controller of its own: only the analyser speaks, and tallies\n"
         "                     flow only while it keeps cyclic data enabled\n"
         "  --hold             keep the line quiet until SIGUSR1 arrives or Enter is pressed\n"
@@ -68,6 +69,9 @@ QString helpText() {
         "                     receive FIFO does (8 for a 16550); default 0: each frame at\n"
         "                     once. A far side that reopens within a frame may then start\n"
         "                     in the middle of one\n"
+        "  --usb              hand the line on as a USB serial adapter at its default 16 ms\n"
+        "                     latency timer does: every 16 ms, in one piece of at most 64\n"
+        "                     bytes, whatever has come over the wire by then; not with --fifo\n"
         "  --replay FILE      play the frames and dropped bytes of a trace-all file back onto\n"
         "                     the line, in order, once the far side is open; then stay quiet\n"
         "  --stats FILE       write the final counts there, one key=value a line\n"
@@ -130,6 +134,9 @@ ParsedOptions parseOptions(const QStringList& args) {
             fail("seed", "a whole number");
         }
     }
+    o.usb = has("usb");
+    if (o.usb && o.fifo != 0)
+        result.error = QStringLiteral("--usb and --fifo cannot be given together");
     o.stalls = has("stalls");
     o.controller = !has("no-controller");
     o.hold = has("hold");

@@ -2,13 +2,13 @@
 
 #include "sim/bus.h"
 #include "sim/framer.h"
+#include "sim/handover.h"
 #include "sim/linelog.h"
 #include "sim/linepacer.h"
 #include "sim/linewriter.h"
 #include "sim/pty.h"
 #include "sim/replay.h"
 #include "sim/simerror.h"
-#include "sim/wirepieces.h"
 
 #include "link/frame.h"
 
@@ -68,12 +68,12 @@ class Run {
           err_(err),
           bus_(BusSettings{o.machines, o.load, o.controller, seed}),
           pacer_(o.load),
-          writer_([this](const QByteArray& b, bool whole) { wire_.add(b, now(), whole); },
+          writer_([this](const QByteArray& b, bool whole) { wire_->add(b, now(), whole); },
                   FaultSettings{o.bitErrors, o.garbage, o.stalls}, seed ^ 0xD1B54A32D192ED03ULL,
                   stats_),
           rxLog_(o.logRx),
           txLog_(o.logTx),
-          wire_(o.fifo),
+          wire_(makeHandover(o)),
           script_(loadReplay(o.replay)),
           replaying_(!o.replay.isEmpty()),
           holding_(o.hold) {
@@ -115,11 +115,11 @@ class Run {
                 const int n = writer_.writeNext(queue_, replaying_);
                 pacer_.sent(n, t);
             }
-            wire_.writeDue(now(), [this](const QByteArray& piece) { send(piece); });
+            wire_->writeDue(now(), [this](const QByteArray& piece) { send(piece); });
             wait(o_.duration > 0 ? end : Time::max());
         }
         stats_.periods = bus_.periods();
-        wire_.writeDue(Time::max(), [this](const QByteArray& piece) { send(piece); });
+        wire_->writeDue(Time::max(), [this](const QByteArray& piece) { send(piece); });
         linger();
         return stats_;
     }
@@ -151,7 +151,7 @@ class Run {
             pty_.discardUnread();
             stats_.unheard += static_cast<std::int64_t>(queue_.size());
             queue_.clear();
-            wire_.clear();
+            wire_->clear();
             rxFramer_ = LineFramer();
         }
         err_ << "quenlar-sim: far side " << (open ? "opened" : "closed") << Qt::endl;
@@ -223,7 +223,7 @@ class Run {
         Time next = std::min(end, t + MaxWait);
         if (!replaying_) next = std::min(next, nextPeriod_ * Period);
         if (!queue_.empty() && open_ && !holding_) next = std::min(next, pacer_.nextFree());
-        next = std::min(next, wire_.nextDue());
+        next = std::min(next, wire_->nextDue());
         if (replaying_ && !replayDone_) {
             const bool more = cursor_ < script_.chunks.size();
             next = std::min(next, pacer_.nextFree() + (more ? Time(0) : ReplaySettle));
@@ -252,7 +252,7 @@ class Run {
     LineFramer rxFramer_;
     LineLog rxLog_;
     LineLog txLog_;
-    WirePieces wire_;
+    std::unique_ptr<Handover> wire_;
     ReplayScript script_;
     std::deque<QByteArray> queue_;
     Clock::time_point start_;

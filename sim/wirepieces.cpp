@@ -18,7 +18,7 @@ void WirePieces::add(const QByteArray& chunk, Time now, bool whole) {
     }
 }
 
-void WirePieces::writeDue(Time now, const std::function<void(const QByteArray&)>& write) {
+void WirePieces::writeDue(Time now, const Write& write) {
     while (!pieces_.empty() && pieces_.front().due <= now) {
         write(pieces_.front().bytes);
         pieces_.pop_front();

@@ -4,30 +4,21 @@
 // few at a time as its FIFO fills. So a chunk is cut into pieces of at most `fifo` bytes, each
 // due once its last byte would have arrived. A block that is meant to arrive whole (a stall, a
 // replayed chunk) goes as one piece. A FIFO of 0 hands every chunk on whole.
-#include "sim/linepacer.h"
-
-#include <QByteArray>
+#include "sim/handover.h"
 
 #include <deque>
-#include <functional>
 
 namespace sim {
 
-class WirePieces {
+class WirePieces final : public Handover {
   public:
-    using Time = LinePacer::Time;
-
     explicit WirePieces(int fifo) : fifo_(fifo) {}
 
-    // Queues a chunk that starts on the wire at `now` (or when the pieces before it are done).
-    void add(const QByteArray& chunk, Time now, bool whole);
-    // Hands every piece that is due by `now` to `write`, in order.
-    void writeDue(Time now, const std::function<void(const QByteArray&)>& write);
-    // When the next piece is due; Time::max() when none waits.
-    Time nextDue() const;
-    bool empty() const { return pieces_.empty(); }
-    // Forgets what has not gone yet.
-    void clear() { pieces_.clear(); }
+    void add(const QByteArray& chunk, Time now, bool whole) override;
+    void writeDue(Time now, const Write& write) override;
+    Time nextDue() const override;
+    bool empty() const override { return pieces_.empty(); }
+    void clear() override { pieces_.clear(); }
 
   private:
     struct Piece {

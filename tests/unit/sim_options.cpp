@@ -23,6 +23,7 @@ TEST(SimOptions, DefaultsPlayAHalfLoadedBusOfSixMachinesWithItsController) {
     EXPECT_EQ(p.options.port, 1);
     EXPECT_EQ(p.options.duration, 0);
     EXPECT_EQ(p.options.fifo, 0) << "each frame at once";
+    EXPECT_FALSE(p.options.usb);
 }
 
 TEST(SimOptions, EveryOptionIsTaken) {
@@ -52,6 +53,15 @@ TEST(SimOptions, EveryOptionIsTaken) {
     EXPECT_EQ(o.fifo, 8);
 }
 
+TEST(SimOptions, UsbIsTakenAloneOrBesideAFifoOfNone) {
+    for (const QStringList& args : {QStringList{"--usb"}, QStringList{"--usb", "--fifo", "0"}}) {
+        const ParsedOptions p = parse(args);
+        ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
+        EXPECT_TRUE(p.options.usb);
+        EXPECT_EQ(p.options.fifo, 0);
+    }
+}
+
 class SimOptionsRefused : public ::testing::TestWithParam<std::vector<const char*>> {};
 
 TEST_P(SimOptionsRefused, WithATextNamingTheOption) {
@@ -70,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Bad, SimOptionsRefused,
                                            std::vector<const char*>{"--port", "0"},
                                            std::vector<const char*>{"--fifo", "65"},
                                            std::vector<const char*>{"--fifo", "-1"},
+                                           std::vector<const char*>{"--usb", "--fifo", "8"},
+                                           std::vector<const char*>{"--fifo", "1", "--usb"},
                                            std::vector<const char*>{"--frobnicate"},
                                            std::vector<const char*>{"stray"}));
 
@@ -78,7 +90,7 @@ TEST(SimOptions, HelpNamesEveryOption) {
     const QString help = helpText();
     for (const char* o : {"--load", "--seed", "--duration", "--machines", "--bit-errors",
                           "--garbage", "--stalls", "--no-controller", "--hold", "--port",
-                          "--replay", "--stats", "--log-rx", "--log-tx", "--fifo"})
+                          "--replay", "--stats", "--log-rx", "--log-tx", "--fifo", "--usb"})
         EXPECT_TRUE(help.contains(QLatin1String(o))) << o;
 }
 
