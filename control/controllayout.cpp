@@ -2,6 +2,7 @@
 // order: Loc1, the Command items and the rec buttons take the focus by Tab; the transport,
 // locate, cyclic and key buttons only by a click.
 #include "control/Mcnctl.h"
+#include "control/maskedfield.h"
 #include "control/placement.h"
 
 #include <QButtonGroup>
@@ -38,6 +39,7 @@ void TControl::buildTransport() {
     Loc1->setGeometry(8, 12, 84, 22);
     Loc1->setInputMask(QStringLiteral("99:99:99:99;_"));
     Loc1->setText(QStringLiteral("00:00:00:00"));
+    maskedfield::guard(*Loc1);
 
     Locate1 = clickOnlyButton(this, QStringLiteral("Locate1"), QStringLiteral("Locate"),
                               QRect(96, 12, 56, 22));

@@ -4,6 +4,7 @@
 #include "control/Mcnctl.h"
 #include "control/inputmask.h"
 #include "control/keyfile.h"
+#include "control/maskedfield.h"
 #include "control/placement.h"
 #include "link/frame.h"
 
@@ -58,6 +59,8 @@ Tdefinekey::Tdefinekey(Tzr8f& main, TControl& control, QWidget* parent)
         data[static_cast<std::size_t>(i)] = edit;
     }
     cmd1->installEventFilter(this);
+    // Guarded after cmd1's own filter, so that a refused leave does not count as leaving cmd1.
+    for (int i = 0; i < keyrecord::ByteFieldCount; ++i) maskedfield::guard(*byteField(i));
 
     Exit = named(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("Exit"));
     Exit->setGeometry(248, 130, 60, 24);
