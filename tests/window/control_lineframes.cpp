@@ -104,7 +104,17 @@ TEST_F(LineFrames, TypedLocateTimeKeepsItsColons) {
     EXPECT_EQ(rig.sentBefore(), bytes("2431040302015F"));
 }
 
-TEST_F(LineFrames, IncompleteLocateTimeIsRefusedAndSendsNothing) {
+// With the focus in Loc1 the click is refused as it leaves the field; with the focus elsewhere
+// Locate itself refuses the time. Either way there is one box and nothing on the line.
+class IncompleteLocate : public LineFrames, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(IncompleteLocate, IsRefusedAndSendsNothing) {
+    const bool focusInLoc1 = GetParam();
+    // The form already chosen: a click on it only takes the focus.
+    QWidget* focus = focusInLoc1 ? static_cast<QWidget*>(rig.c.Loc1) : rig.c.CommandItems[2];
+    ASSERT_TRUE(ControlRig::activate(rig.c));
+    QTest::mouseClick(focus, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), focus);
     rig.c.Loc1->setText(QStringLiteral("01:2"));
     click(rig.c.Locate1);
     EXPECT_EQ(
@@ -112,6 +122,11 @@ TEST_F(LineFrames, IncompleteLocateTimeIsRefusedAndSendsNothing) {
         QStringList{QStringLiteral("Invalid input value.  Use escape key to abandon changes.")});
     EXPECT_EQ(rig.sentBefore(), QByteArray());
 }
+
+INSTANTIATE_TEST_SUITE_P(Focus, IncompleteLocate, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "InLoc1" : "Elsewhere");
+                         });
 
 TEST_F(LineFrames, CyclicSwitchesOnAndOffWithItsFrames) {
     click(rig.c.Cyclic);
