@@ -111,7 +111,13 @@ void TermiosDevice::setLine(const LineSettings& line) {
     termios t{};
     if (::tcgetattr(fd_, &t) != 0) fail(errno);
     if (!termiosline::apply(t, line)) throw comerr::osError(EINVAL);
-    if (::tcsetattr(fd_, TCSANOW, &t) != 0) fail(errno);
+    // tcsetattr reports success when it made any of the changes, and EINVAL when it made none;
+    // a pseudo-terminal, which drops the parity bit, already set up by an earlier open says
+    // EINVAL although it holds the line. So the settings that result are what counts.
+    const int e = ::tcsetattr(fd_, TCSANOW, &t) == 0 ? 0 : errno;
+    termios now{};
+    if (::tcgetattr(fd_, &now) != 0) fail(e != 0 ? e : errno);
+    if (!termiosline::carries(now, t)) fail(e != 0 ? e : EINVAL);
 }
 
 void TermiosDevice::setModemBit(int bit, bool on) {

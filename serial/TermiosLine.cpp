@@ -78,4 +78,14 @@ bool apply(termios& t, const LineSettings& line) {
     cfsetospeed(&t, *speed);
     return true;
 }
+
+bool carries(const termios& actual, const termios& wanted) {
+    constexpr tcflag_t frameBits = CSIZE | CSTOPB;
+    constexpr tcflag_t cooking = ICANON | ECHO | ECHONL | ISIG | IEXTEN;
+    return cfgetispeed(&actual) == cfgetispeed(&wanted) &&
+           cfgetospeed(&actual) == cfgetospeed(&wanted) &&
+           (actual.c_cflag & frameBits) == (wanted.c_cflag & frameBits) &&
+           (actual.c_lflag & cooking) == (wanted.c_lflag & cooking) &&
+           (actual.c_oflag & OPOST) == (wanted.c_oflag & OPOST);
+}
 }  // namespace termiosline

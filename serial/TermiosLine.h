@@ -12,4 +12,8 @@ namespace termiosline {
 std::optional<speed_t> speedFor(std::int32_t baud);
 // Fills `t` for `line`; false when the baud rate cannot be set.
 bool apply(termios& t, const LineSettings& line);
+// Whether a device's settings `actual` carry the line `wanted` asked for: its speed, character
+// size, stop bits and raw mode. The parity bit is left out: a pseudo-terminal drops it, having
+// no wire to put it on.
+bool carries(const termios& actual, const termios& wanted);
 }  // namespace termiosline

@@ -1,6 +1,7 @@
 // The termios back end over a pseudo-terminal: the line it sets up, the guards that keep a port
 // to one program, and the ports the chooser finds.
 #include "serial/ComErrors.h"
+#include "serial/SerialDevice_unix.h"
 #include "serial/TComPort.h"
 #include "serial/UucpLock.h"
 #include "serial/portprobe.h"
@@ -77,6 +78,38 @@ TEST_F(TermiosPort, ParityChangedWhileOpenReachesTheLineAtOnceKeepingTheSpeed) {
     port.setParity(TParity::pOdd);
     t = pty.slaveSettings();
     EXPECT_NE(t.c_cflag & PARODD, 0u);
+}
+
+// A pseudo-terminal has no parity bit to carry and drops it, so asking again for the settings it
+// already holds changes nothing there; every way back to such a line must still succeed.
+TEST_F(TermiosPort, ALineSetUpByAnEarlierOpenTakesTheSameSettingsAgain) {
+    ASSERT_EQ(openCode(), 0);
+    EXPECT_NO_THROW(port.setParity(TParity::pOdd)) << "the same parity again while open";
+    port.setOpen(false);
+    EXPECT_EQ(openCode(), 0) << "opened again after a close, as a restarted program does";
+    port.setOpen(false);
+    port.setComNumber(kPort);
+    EXPECT_EQ(openCode(), 0) << "the same port chosen again";
+    const termios t = pty.slaveSettings();
+    EXPECT_EQ(cfgetispeed(&t), B38400);
+    EXPECT_NE(t.c_cflag & PARODD, 0u);
+    EXPECT_TRUE(port.Open());
+}
+
+TEST_F(TermiosPort, ALineTheDeviceCannotCarryIsStillRefusedWithTheSystemsError) {
+    TermiosDevice device(pty.slavePath());
+    device.open();
+    // A pseudo-terminal always carries eight-bit characters.
+    LineSettings sevenBits{38400, TParity::pOdd, 7, 1};
+    try {
+        device.setLine(sevenBits);
+        ADD_FAILURE() << "seven data bits were taken";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.code(), EINVAL);
+        EXPECT_EQ(e.text(), comerr::osError(EINVAL).text());
+    }
+    EXPECT_NO_THROW(device.setLine(LineSettings{38400, TParity::pOdd, 8, 1}));
+    EXPECT_NO_THROW(device.setLine(LineSettings{38400, TParity::pOdd, 8, 1})) << "and again";
 }
 
 TEST_F(TermiosPort, OutputLinesAndModemLinesOfAPseudoTerminalRaiseNothing) {
