@@ -1,6 +1,7 @@
 // The port's data-available handler: bytes into the receive ring, frames out of it.
 #include "app/Zr8a.h"
 #include "link/ring.h"
+#include "serial/TComPort.h"
 
 #include <QLabel>
 
@@ -22,6 +23,16 @@ void countDropped(Tzr8f& w, std::uint8_t byte) {
     w.aciaerr->setText(QString::number(w.RxErrorCount));
 }
 
+// Bytes the device overran with while this thread was held up for longer than the buffers hold
+// cannot be framed or traced; they are counted on the error counter's tool-tip, so that a gap in
+// the traffic is never silent.
+void showBytesLost(Tzr8f& w) {
+    const std::uint64_t lost = w.serial->BytesLost();
+    if (lost == 0) return;
+    const QString text = QStringLiteral("%1 bytes lost before they could be read").arg(lost);
+    if (w.aciaerr->toolTip() != text) w.aciaerr->setToolTip(text);
+}
+
 }  // namespace
 
 // Every byte the component announces is read, however many piled up while this thread was held
@@ -37,6 +48,7 @@ void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
     const auto good = [this] { parseinput(); };
     for (int i = 0; i < Count; ++i) ring::store(rx, serial->ReadByte(), good, dropped);
     ring::cut(rx, good, dropped);
+    showBytesLost(*this);
 }
 
 void Tzr8f::clearrx() {

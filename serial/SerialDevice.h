@@ -4,7 +4,7 @@
 //
 // Who calls what: open, close, setQueueSizes, setLine, setDtr and setRts come from the
 // user-interface thread; waitEvent from the component's reading thread; readAvailable,
-// takeLineErrors and modemLines from its dispatching thread (modemLines also from the UI
+// takeLineErrors, lostBytes and modemLines from its dispatching thread (modemLines also from the UI
 // thread); write from its transmitting thread; wake, cancel and discardInput from any thread.
 // An implementation must let these overlap. Failures are thrown as AppError.
 #include "serial/LineSettings.h"
@@ -62,4 +62,8 @@ class SerialDevice {
     // Returns the line faults seen since the last call (lineevent::Break, LineError) and
     // clears them.
     virtual unsigned takeLineErrors() = 0;
+    // Received bytes the device or its driver threw away since the open because nobody read them
+    // in time (the UART's and the driver's receive overruns), as far as the driver counts them;
+    // 0 where it keeps no count.
+    virtual std::uint64_t lostBytes() = 0;
 };

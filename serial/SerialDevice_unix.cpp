@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <array>
 #include <cerrno>
+#include <optional>
 
 namespace {
 // The device has gone: a USB adapter unplugged, the far end of a pseudo-terminal closed.
@@ -29,6 +30,15 @@ bool unsupportedErrno(int e) {
 void closeFd(int& fd) {
     if (fd >= 0) ::close(fd);
     fd = -1;
+}
+
+// The driver's receive overruns: bytes the UART had no room for, and bytes its buffer had no room
+// for while nobody read them. Nullopt where the driver keeps no counts (pseudo-terminals).
+std::optional<std::uint64_t> receiveOverruns(int fd) {
+    serial_icounter_struct counts{};
+    if (::ioctl(fd, TIOCGICOUNT, &counts) != 0) return std::nullopt;
+    return static_cast<std::uint64_t>(static_cast<unsigned>(counts.overrun)) +
+           static_cast<unsigned>(counts.buf_overrun);
 }
 
 void drain(int eventFd) {
@@ -87,6 +97,7 @@ void TermiosDevice::open() {
     }
     requestLowLatency();
     takeLineErrors();
+    overrunsAtOpen_ = receiveOverruns(fd_).value_or(0);
     lineWait_ = std::make_unique<ModemLineWait>(fd_, modemFd_);
 }
 
@@ -221,6 +232,11 @@ unsigned TermiosDevice::takeLineErrors() {
     const bool newFaults = total != errorCount_;
     errorCount_ = total;
     return newFaults ? lineevent::LineError : 0;
+}
+
+std::uint64_t TermiosDevice::lostBytes() {
+    const auto now = receiveOverruns(fd_);
+    return now && *now > overrunsAtOpen_ ? *now - overrunsAtOpen_ : 0;
 }
 
 int TermiosDevice::uartType() const {

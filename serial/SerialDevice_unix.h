@@ -30,6 +30,7 @@ class TermiosDevice : public SerialDevice {
     void write(std::span<const std::uint8_t> bytes) override;
     void discardInput() override;
     unsigned takeLineErrors() override;
+    std::uint64_t lostBytes() override;
 
     // The UART type the driver reports (TIOCGSERIAL), -1 when it reports none.
     int uartType() const;
@@ -47,4 +48,5 @@ class TermiosDevice : public SerialDevice {
     UucpLock lock_;
     std::unique_ptr<ModemLineWait> lineWait_;
     unsigned long errorCount_ = 0;
+    std::uint64_t overrunsAtOpen_ = 0;  // the driver's counts run on across opens
 };

@@ -202,6 +202,11 @@ bool TComPort::ModemWatchArmed(std::uint16_t handle) const {
     return d->watches.armed(handle);
 }
 
+std::uint64_t TComPort::BytesLost() const {
+    const std::lock_guard lock(d->statusMutex);
+    return d->bytesLost;
+}
+
 TComPort::Stats TComPort::stats() const {
     Stats s;
     {

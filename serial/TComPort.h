@@ -93,6 +93,9 @@ class TComPort : public QObject {
         bool deviceLost = false;           // the device went away while open
     };
     Stats stats() const;
+    // Received bytes lost before they could be read since this component was made: the device
+    // overran while the reader was held up for longer than its buffers hold.
+    std::uint64_t BytesLost() const;
 
     // Events.
     std::function<void(TComPort* CP, std::uint16_t Count)> OnTriggerAvail;

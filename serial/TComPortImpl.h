@@ -57,7 +57,10 @@ struct TComPort::Impl {
     std::uint8_t modemStatus = 0;
     ModemWatches watches;
     unsigned lineErrors = 0;
-    std::optional<AppError> lost;  // why the device went away while open
+    std::uint64_t bytesLost = 0;       // lost before they could be read, since the component
+                                       // was made
+    std::uint64_t deviceLostSeen = 0;  // the device's own count of them, since this open
+    std::optional<AppError> lost;      // why the device went away while open
     bool lostReported = false;
 
     // ---- Hand-offs between the threads and to the user-interface thread -------------------------
@@ -105,6 +108,7 @@ struct TComPort::Impl {
     void dispatchLoop(std::stop_token stop);
     void transmitLoop(std::stop_token stop);
     void serviceDevice(unsigned events);
+    void countLostBytes();
     void takeBytes();
     void checkWatches(std::stop_token stop);
     void checkData(std::stop_token stop);

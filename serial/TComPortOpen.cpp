@@ -46,6 +46,7 @@ void TComPort::Impl::openPort() {
             dev->setLine(line);
             modemStatus = static_cast<std::uint8_t>(dev->modemLines() & 0xF0);
             lineErrors = 0;
+            deviceLostSeen = 0;
             lost.reset();
             lostReported = false;
         }

@@ -116,12 +116,22 @@ void TComPort::Impl::serviceDevice(unsigned events) {
             lineErrors |= dev->takeLineErrors();
         }
         if ((events & lineevent::RxChar) != 0) takeBytes();
-        // Every pass, not only on a modem event: some drivers cannot tell of line changes.
+        // Every pass, not only on an event: some drivers cannot tell of line changes, and none
+        // tells when its receive buffer overflows.
+        countLostBytes();
         const std::lock_guard lock(statusMutex);
         refreshLinesLocked();
     } catch (const AppError& e) {
         markLost(e);
     }
+}
+
+void TComPort::Impl::countLostBytes() {
+    const std::uint64_t sinceOpen = dev->lostBytes();
+    const std::lock_guard lock(statusMutex);
+    if (sinceOpen <= deviceLostSeen) return;
+    bytesLost += sinceOpen - deviceLostSeen;
+    deviceLostSeen = sinceOpen;
 }
 
 void TComPort::Impl::takeBytes() {

@@ -9,7 +9,11 @@
 void ScriptedLine::feed(const QByteArray& bytes) {
     {
         const std::lock_guard lock(m);
-        input += bytes;
+        const qsizetype room =
+            queueLimit == 0 ? bytes.size() : static_cast<qsizetype>(queueLimit) - input.size();
+        const qsizetype taken = std::clamp<qsizetype>(room, 0, bytes.size());
+        input += bytes.left(taken);
+        overruns += static_cast<std::uint64_t>(bytes.size() - taken);
     }
     changed.notify_all();
 }
@@ -28,6 +32,11 @@ void ScriptedLine::setModemLines(std::uint8_t states) {
         modemEvent = true;
     }
     changed.notify_all();
+}
+
+void ScriptedLine::limitQueue(std::size_t bytes) {
+    const std::lock_guard lock(m);
+    queueLimit = bytes;
 }
 
 bool ScriptedLine::dtr() const {
@@ -88,6 +97,7 @@ class ScriptedDevice : public SerialDevice {
         line_->open = true;
         line_->hungUp = false;
         ++line_->opens;
+        overrunsAtOpen_ = line_->overruns;
         owner_ = true;
     }
 
@@ -184,6 +194,11 @@ class ScriptedDevice : public SerialDevice {
 
     unsigned takeLineErrors() override { return 0; }
 
+    std::uint64_t lostBytes() override {
+        const std::lock_guard lock(line_->m);
+        return line_->overruns - overrunsAtOpen_;
+    }
+
   private:
     // The caller holds the line's lock.
     void failIfGone() const {
@@ -195,6 +210,7 @@ class ScriptedDevice : public SerialDevice {
     bool owner_ = false;
     bool woken_ = false;
     bool cancelled_ = false;
+    std::uint64_t overrunsAtOpen_ = 0;
 };
 }  // namespace
 

@@ -23,6 +23,9 @@ struct ScriptedLine {
 
     // Bytes fed that the component has not read from the line yet.
     std::size_t pendingInput() const;
+    // The device holds at most this many unread bytes, as a driver's receive buffer does; what
+    // is fed beyond them is thrown away and counted as an overrun (0: no limit).
+    void limitQueue(std::size_t bytes);
     // The device goes away (unplugged, far end closed): waits end with a hang-up, reads and
     // writes fail.
     void hangUp();
@@ -36,6 +39,8 @@ struct ScriptedLine {
     mutable std::mutex m;
     std::condition_variable changed;
     QByteArray input;
+    std::size_t queueLimit = 0;
+    std::uint64_t overruns = 0;
     QByteArray written;
     std::uint8_t lines = 0;
     bool modemEvent = false;
