@@ -5,6 +5,11 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <csignal>
+#include <functional>
+#include <random>
 
 namespace {
 
@@ -14,12 +19,15 @@ class TraceAll : public WholeProgram {
   protected:
     // Trace-all on while the simulator writes `frames` more frames: every frame it wrote is
     // traced, in order, and no byte is dropped.
+    // `meanwhile` runs once trace-all is on.
     void expectEveryFrameTraced(const QStringList& simArgs, int frames, qsizetype minLines,
-                                const char* whyNoDrops) {
+                                const char* whyNoDrops,
+                                const std::function<void(Analyser&)>& meanwhile = {}) {
         Simulator& bus = startSimulator(simArgs);
         Analyser& a = startAnalyser(bus);
         ASSERT_TRUE(waitForMoreWritten(bus, 50));
         traceAllOn(a);
+        if (meanwhile) meanwhile(a);
         ASSERT_TRUE(waitForMoreWritten(bus, frames));
         const QStringList trace = traceAllOff(a);
 
@@ -39,6 +47,24 @@ TEST_F(TraceAll, HoldsEveryFrameTheSimulatorWroteInOrder) {
 TEST_F(TraceAll, HoldsEveryFrameHandedOnInFifoPiecesAtFullLoad) {
     expectEveryFrameTraced({"--seed", "23", "--load", "100", "--fifo", "8"}, 300, 250,
                            "frames cut across events are put together again");
+}
+
+// A busy desktop, a compositor or a host that takes the processor away holds a program up now
+// and then; the line goes on meanwhile and the analyser must find every byte when it runs again.
+TEST_F(TraceAll, HoldsEveryFrameWrittenWhileTheAnalyserWasHeldUpAgainAndAgain) {
+    std::mt19937 rng(61);
+    const auto holdUps = [&rng](Analyser& a) {
+        std::uniform_int_distribution<int> heldMs(50, 300);
+        std::uniform_int_distribution<int> runningMs(20, 300);
+        for (int i = 0; i < 16; ++i) {
+            a.program->signal(SIGSTOP);
+            QThread::msleep(static_cast<unsigned long>(heldMs(rng)));
+            a.program->signal(SIGCONT);
+            QThread::msleep(static_cast<unsigned long>(runningMs(rng)));
+        }
+    };
+    expectEveryFrameTraced({"--seed", "24", "--load", "100"}, 50, 500,
+                           "bytes that piled up are framed as they came", holdUps);
 }
 
 TEST_F(WholeProgram, CommandTraceNamesTheBusInTimeStampedLinesOfFramesThatWereWritten) {

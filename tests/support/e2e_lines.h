@@ -2,6 +2,9 @@
 // Comparing what the simulator wrote with what the analyser traced.
 #include <QStringList>
 
+#include <tuple>
+#include <utility>
+
 namespace e2e {
 
 // The hex texts ("20 01 21 ") of the chunks a simulator's write log tags with `tag`.
@@ -21,24 +24,38 @@ inline qsizetype indexOfRun(const QStringList& lines, const QStringList& run) {
     return -1;
 }
 
-// Where `trace` leaves the stretch of `lines` it starts in, for a failure message.
+// How many lines of `trace` follow each other in `lines` from `at` on.
+inline qsizetype matchedFrom(const QStringList& lines, qsizetype at, const QStringList& trace) {
+    qsizetype n = 0;
+    while (n < trace.size() && at + n < lines.size() && lines[at + n] == trace[n]) ++n;
+    return n;
+}
+
+// Where `trace` leaves the stretch of `lines` it starts in, for a failure message. Frames repeat
+// (a poll's reply is the same each time), so the stretch is the start that holds out longest.
 inline QString whereRunBreaks(const QStringList& lines, const QStringList& trace) {
     if (trace.isEmpty()) return QStringLiteral("empty trace");
-    qsizetype i = lines.indexOf(trace.first());
-    if (i < 0) return QStringLiteral("first trace line '%1' was never written").arg(trace.first());
-    for (qsizetype j = 0; j < trace.size(); ++j, ++i) {
-        if (i < lines.size() && lines[i] == trace[j]) continue;
-        const qsizetype next = lines.indexOf(trace[j], i);
-        qsizetype bytes = 0;
-        for (qsizetype k = i; k < next; ++k) bytes += lines[k].size() / 3;
-        return QStringLiteral("trace line %1 of %2 ('%3'): %4 written lines (%5 bytes) are missing")
-            .arg(j)
-            .arg(trace.size())
-            .arg(trace[j])
-            .arg(next < 0 ? -1 : next - i)
-            .arg(bytes);
+    qsizetype start = -1;
+    qsizetype matched = 0;
+    for (qsizetype i = lines.indexOf(trace.first()); i >= 0;
+         i = lines.indexOf(trace.first(), i + 1)) {
+        const qsizetype n = matchedFrom(lines, i, trace);
+        if (n > matched) std::tie(start, matched) = std::pair(i, n);
     }
-    return QStringLiteral("no break");
+    if (start < 0)
+        return QStringLiteral("first trace line '%1' was never written").arg(trace.first());
+    if (matched == trace.size()) return QStringLiteral("no break");
+    const qsizetype at = start + matched;
+    const QString& line = trace[matched];
+    const QString where =
+        QStringLiteral("trace line %1 of %2 ('%3')").arg(matched).arg(trace.size()).arg(line);
+    const qsizetype next = lines.indexOf(line, at);
+    if (next < 0) return where + QStringLiteral(" was not written after written line %1").arg(at);
+    qsizetype bytes = 0;
+    for (qsizetype k = at; k < next; ++k) bytes += lines[k].size() / 3;
+    return where + QStringLiteral(": %1 written lines (%2 bytes) are missing before it")
+                       .arg(next - at)
+                       .arg(bytes);
 }
 
 }  // namespace e2e

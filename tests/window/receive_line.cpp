@@ -1,6 +1,6 @@
 // Bytes arriving on the line through the serial component into the main window's receive
-// ring: framing, dropped bytes, the error count, the burst guard, the trace-all lines of dropped
-// bytes and the Clear button.
+// ring: framing, dropped bytes, the error count, the trace-all lines of dropped bytes and the
+// Clear button.
 #include "app/Zr8a.h"
 #include "control/Mcnctl.h"
 #include "control/keydefine.h"
@@ -86,16 +86,6 @@ TEST_F(ReceiveLine, EighteenByteFrameIsDispatchedOnceAllEighteenBytesArrive) {
 TEST_F(ReceiveLine, ThirtyBytesInOneEventAreRead) {
     feed(hex("200121").repeated(10));
     EXPECT_EQ(w->grid1->cell(0, 1), QStringLiteral("10"));
-}
-
-TEST_F(ReceiveLine, ThirtyOneBytesInOneEventAreThrownAwayUnread) {
-    feed(hex("6120"));  // a partial frame waits in the ring
-    feed(hex("200121").repeated(10) + hex("05"));
-    EXPECT_EQ(w->grid1->cell(1, 1), QString());
-    EXPECT_EQ(unread(), 2);
-    EXPECT_EQ(w->aciaerr->text(), QStringLiteral("0"));
-    feed(hex("22A3"));  // the ring kept its bytes
-    EXPECT_EQ(w->grid1->cell(3, 1), QStringLiteral("20"));
 }
 
 TEST_F(ReceiveLine, DroppedZeroBytesAreNotCountedAndTheFrameBehindThemIsCut) {
