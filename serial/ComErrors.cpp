@@ -61,8 +61,8 @@ AppError osError(int e) {
 }
 
 AppError deviceLost(const QString& path, int e) {
-    return AppError(e, QStringLiteral("%1: %2. The port is no longer usable; choose it again with "
-                                      "the Com button once the device is back.")
+    return AppError(e, QStringLiteral("%1: %2. Nothing is received until the device is back; the "
+                                      "port then opens again by itself.")
                            .arg(path, systemText(e)));
 }
 

@@ -6,6 +6,11 @@
 
 TComPort::TComPort(QObject* parent) : QObject(parent), d(std::make_unique<Impl>(this)) {}
 
+TComPort::Impl::Impl(TComPort* owner) : q(owner) {
+    replugWatch.setInterval(500);
+    QObject::connect(&replugWatch, &QTimer::timeout, owner, [this] { tryReplug(); });
+}
+
 TComPort::~TComPort() {
     // The owner is going away: no handler may run from here on.
     OnTriggerAvail = nullptr;

@@ -8,6 +8,8 @@
 #include "serial/TComPort.h"
 #include "serial/TransmitRing.h"
 
+#include <QTimer>
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -18,7 +20,7 @@
 #include <thread>
 
 struct TComPort::Impl {
-    explicit Impl(TComPort* owner) : q(owner) {}
+    explicit Impl(TComPort* owner);
 
     TComPort* const q;
 
@@ -62,6 +64,7 @@ struct TComPort::Impl {
     std::uint64_t deviceLostSeen = 0;  // the device's own count of them, since this open
     std::optional<AppError> lost;      // why the device went away while open
     bool lostReported = false;
+    bool lostAnnounced = false;  // the event that tells of it was raised
 
     // ---- Hand-offs between the threads and to the user-interface thread -------------------------
     // One condition for each thread that waits, so that a hand-over wakes only the thread it is
@@ -92,12 +95,19 @@ struct TComPort::Impl {
         bool discardAll = false;
     } handler;
 
+    // While the device is gone the port stays open (sends are dropped without a word) and this
+    // looks for the device to come back (user-interface thread).
+    QTimer replugWatch;
+
     std::jthread comThread;
     std::jthread dispThread;
     std::jthread outThread;
 
     // TComPortOpen.cpp
     void openPort();
+    std::unique_ptr<SerialDevice> makeDevice() const;
+    // Sets up an opened device with the port's settings and starts the threads.
+    void adopt(std::unique_ptr<SerialDevice> device);
     void closePort();
     void startThreads();
     void stopThreads();
@@ -112,6 +122,11 @@ struct TComPort::Impl {
     void takeBytes();
     void checkWatches(std::stop_token stop);
     void checkData(std::stop_token stop);
+
+    // TComPortReplug.cpp
+    void checkGone(std::stop_token stop);
+    void deviceGone();
+    void tryReplug();
 
     // TComPortDelivery.cpp
     void deliver(std::function<void()> call, std::stop_token stop);

@@ -23,10 +23,19 @@ void TComPort::Impl::openPort() {
     // A number chosen here stays even when the open fails.
     if (comNumber == 0) comNumber = askForPort();
 
+    std::unique_ptr<SerialDevice> device = makeDevice();
+    device->open();
+    adopt(std::move(device));
+}
+
+std::unique_ptr<SerialDevice> TComPort::Impl::makeDevice() const {
     std::unique_ptr<SerialDevice> device =
         factory ? factory(comNumber) : makePlatformDevice(comNumber);
     if (!device) throw comerr::error(comerr::BadId);
-    device->open();
+    return device;
+}
+
+void TComPort::Impl::adopt(std::unique_ptr<SerialDevice> device) {
     dev = std::move(device);
     try {
         dev->setQueueSizes(inSize, outSize);
@@ -49,6 +58,7 @@ void TComPort::Impl::openPort() {
             deviceLostSeen = 0;
             lost.reset();
             lostReported = false;
+            lostAnnounced = false;
         }
         deviceLost = false;
         ++session;
@@ -66,6 +76,7 @@ void TComPort::Impl::openPort() {
 }
 
 void TComPort::Impl::closePort() {
+    replugWatch.stop();
     if (!open || closing) return;
     closing = true;
     std::exception_ptr failure;

@@ -105,6 +105,7 @@ void TComPort::Impl::dispatchLoop(std::stop_token stop) {
         toReader.notify_one();
         checkWatches(stop);
         checkData(stop);
+        checkGone(stop);
     }
 }
 

@@ -58,8 +58,14 @@ void ScriptedLine::hangUp() {
     {
         const std::lock_guard lock(m);
         hungUp = true;
+        plugged = false;
     }
     changed.notify_all();
+}
+
+void ScriptedLine::plugBack() {
+    const std::lock_guard lock(m);
+    plugged = true;
 }
 
 bool ScriptedLine::isOpen() const {
@@ -93,6 +99,7 @@ class ScriptedDevice : public SerialDevice {
             line_->failOpenWith = 0;
             throw comerr::openFailure(e, name_);
         }
+        if (!line_->plugged) throw comerr::openFailure(ENOENT, name_);
         if (line_->open) throw comerr::openFailure(EBUSY, name_);
         line_->open = true;
         line_->hungUp = false;

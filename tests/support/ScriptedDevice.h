@@ -27,8 +27,9 @@ struct ScriptedLine {
     // is fed beyond them is thrown away and counted as an overrun (0: no limit).
     void limitQueue(std::size_t bytes);
     // The device goes away (unplugged, far end closed): waits end with a hang-up, reads and
-    // writes fail.
+    // writes fail, and it cannot be opened until it is plugged back in.
     void hangUp();
+    void plugBack();
     // Whether a device is open on the line, how often one was opened, and the line settings the
     // component applied last.
     bool isOpen() const;
@@ -45,6 +46,7 @@ struct ScriptedLine {
     std::uint8_t lines = 0;
     bool modemEvent = false;
     bool hungUp = false;
+    bool plugged = true;
     bool open = false;
     int opens = 0;
     bool dtrOn = false;
