@@ -136,7 +136,7 @@ dropped=$(grep -cE '^[0-9A-F]{2}.$' "$trace" || true)
 # The analyser counts every dropped byte in aciaerr but idle 00 bytes.
 counted=$(grep -E '^[0-9A-F]{2}.$' "$trace" | grep -vc '^00' || true)
 echo "seconds: $seconds  fifo: $fifo  usb: $usb  stalls: $stalls " \
-  " line: $bytes bytes in $(awk "BEGIN {printf \"%.0f s (%.0f\", $t_end - $released, $bytes / ($t_end - $released)}") bytes/s)"
+  "line: $bytes bytes in $(awk "BEGIN {printf \"%.0f s (%.0f\", $t_end - $released, $bytes / ($t_end - $released)}") bytes/s)"
 echo "simulator: frames not written as late $(simstat late), as unheard $(simstat unheard)"
 echo "frames sent: $sent  frame lines traced: $traced  lost: $((sent - traced))"
 # Frames written but not traced, in runs. Each traced frame is looked for a little ahead of the
@@ -165,7 +165,8 @@ echo "resident memory: start ${rss_start} KiB, end ${rss_end} KiB"
 if [ -s "$work/rss.txt" ]; then
   echo "resident memory each minute (KiB): $(tr '\n' ' ' < "$work/rss.txt")"
 fi
-echo "machine: $(nproc) cores, steal $(mean_cpu "$steal_start" "$steal_end") % of one core (mean)"
+echo "machine: $(nproc) cores, steal $(mean_cpu "$steal_start" "$steal_end") % of one core (mean)," \
+  "load average $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes) at the end"
 if [ "$stalls" != 0 ]; then
   awk '{ n++; total += $1; if ($1 > longest) longest = $1 }
        END { printf "hold-ups: %d, longest %.1f ms, total %.1f s\n", n, longest, total / 1000 }' \
