@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything, starts the simulated bus (quenlar-sim) and the analyser on it, so that
-# every panel shows live traffic within seconds. Without a display the window runs under Xvfb
-# and a screenshot of it, taken after a few seconds, is saved to build/screenshot.png.
+# Builds the analyser, the simulator and the protocol document its Protocol button opens (not the
+# tests: scripts/test.sh builds those), starts the simulated bus (quenlar-sim) and the analyser on
+# it, so that every panel shows live traffic within seconds. Without a display the window runs
+# under Xvfb and a screenshot of it, taken after a few seconds, is saved to build/screenshot.png.
 # Ctrl+C, or closing the analyser's window, ends both. Options are passed to quenlar-sim
 # (scripts/run.sh --load 80 --bit-errors 0.001; see build/quenlar-sim --help).
 set -euo pipefail
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --build build --target quenlar quenlar-sim extended_pdf -j"$(nproc)"
 
 children=()
 work=$(mktemp -d)
