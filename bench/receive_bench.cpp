@@ -5,7 +5,9 @@
 //    its buffer, as TDispThread raises it: the work the line has to wait for;
 //  - ThroughThreads: the bytes arrive on a (scripted) line and come through the component's
 //    reading and dispatching threads, each event waiting until its handler has returned, so the
-//    hand-over between the threads is in the figure too.
+//    hand-over between the threads is in the figure too;
+//  - PileOfATwoSecondHoldUp: what a user-interface thread held up for two seconds finds, about
+//    7,000 bytes in one data event: how long the window stays busy with it.
 #include "app/Application.h"
 #include "app/Zr8a.h"
 #include "bench/rig.h"
@@ -31,6 +33,7 @@ constexpr double LineBytesPerSecond = 38400.0 / 11.0;
 std::vector<double> dataEventRatios;
 std::vector<double> threadRatios;
 std::vector<double> uiRatios;
+double pileMs = -1;
 
 double threadCpuSeconds() {
     timespec t{};
@@ -96,6 +99,25 @@ void ThroughThreadsWorstCase18ByteFrames(benchmark::State& state) {
     run(state, traffic::worstCase(200), false, Path::ThroughThreads);
 }
 
+void DataEventPileOfATwoSecondHoldUp(benchmark::State& state) {
+    bench::Rig rig;
+    QByteArray pile;
+    for (const QByteArray& f : traffic::tallyMix(400)) {
+        if (pile.size() >= 2 * LineBytesPerSecond) break;
+        pile += f;
+    }
+    for (auto _ : state) {
+        ComPortProbe::raiseDataEvent(*rig.window->serial, pile);
+        QCoreApplication::processEvents();  // and the repaint it asked for
+    }
+    if (rig.window->RxErrorCount != 0) state.SkipWithError("frames were lost on the way");
+    state.counters["pile_bytes"] = static_cast<double>(pile.size());
+}
+
+BENCHMARK(DataEventPileOfATwoSecondHoldUp)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
 BENCHMARK(DataEventTallyMix)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(DataEventTallyMixTraceAll)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(DataEventWorstCase18ByteFrames)
@@ -114,6 +136,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
+            if (r.counters.count("pile_bytes") != 0 && !r.error_occurred) {
+                pileMs = r.GetAdjustedRealTime();  // in the run's unit, milliseconds
+            }
             const auto it = r.counters.find("bytes/s");
             if (it == r.counters.end() || r.error_occurred) continue;
             const double ratio = it->second.value / LineBytesPerSecond;
@@ -146,6 +171,9 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     // The slowest case is the one the line has to live with.
     std::printf("saturated line: %.1f bytes/s\n", LineBytesPerSecond);
+    if (pileMs >= 0) {
+        std::printf("pile of a two-second hold-up in one data event: %.2f ms\n", pileMs);
+    }
     if (!threadRatios.empty()) {
         std::printf("through the component's threads: %.1f x the line rate\n",
                     slowest(threadRatios));
