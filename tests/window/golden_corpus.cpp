@@ -63,10 +63,10 @@ std::string lineDiff(const QByteArray& expected, const QByteArray& actual) {
         if (i < n && j < m && a[i] == b[j]) {
             lines.emplace_back(' ', a[i++]);
             ++j;
-        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-            lines.emplace_back('+', b[j++]);
-        } else {
+        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
             lines.emplace_back('-', a[i++]);
+        } else {
+            lines.emplace_back('+', b[j++]);
         }
     }
     std::string out = "--- expected\n+++ actual\n";
@@ -160,7 +160,8 @@ class GoldenCorpus : public AnalyserTest, public ::testing::WithParamInterface<s
             return;
         }
         const QByteArray expected = readFile(path);
-        EXPECT_TRUE(expected == actual) << path.toStdString() << '\n' << lineDiff(expected, actual);
+        if (expected != actual)
+            ADD_FAILURE() << path.toStdString() << '\n' << lineDiff(expected, actual);
     }
 };
 
