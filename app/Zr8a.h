@@ -102,6 +102,7 @@ class Tzr8f : public QWidget {
 
     // ---- Shared state ----------------------------------------------------------------------
     QString AppDir;
+    QString DocumentsDir;  // extend.txt and Extended.pdf: AppDir, or the installed share folder
     int MonMcn = 0;
     bool TraceChange = false;
     int LastKey = 0;

@@ -26,9 +26,6 @@ struct Folders {
 
 Folders choose(const Surroundings& s);
 
-// The main window keeps the documents folder it was started with under this property name.
-inline constexpr char DocumentsProperty[] = "documentsFolder";
-
 // Whether this process may create files in `folder`, as access(W_OK) answers. The superuser may
 // write into any folder of a writable file system, so for root only a missing folder or a
 // read-only mount counts as not writable.

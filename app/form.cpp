@@ -48,7 +48,7 @@ void Tzr8f::FormCreate(const QStringList& args, const QString& programPath) {
     const QString programFolder = startup::programFolder(programPath, QDir::currentPath());
     const appfolders::Folders folders = foldersFor(programFolder);
     AppDir = folders.appDir;
-    setProperty(appfolders::DocumentsProperty, folders.documents);
+    DocumentsDir = folders.documents;
     // The user's own folder is made on the first run. Should that fail, the first trace or key
     // file says why, as it would for any folder it cannot write to.
     if (AppDir != programFolder) QDir().mkpath(AppDir);

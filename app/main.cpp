@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     // socket instead. A user's own setting of the variable wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     Application app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quenlar.analyser"));
     QStringList parameters = QCoreApplication::arguments();
     if (!parameters.isEmpty()) parameters.removeFirst();  // the program's own name
 

@@ -2,7 +2,6 @@
 // application opens each file; the path is one argument, never parsed by a shell. The program
 // is "xdg-open" unless QUENLAR_OPEN names another one. A start that fails is not reported.
 #include "app/Zr8a.h"
-#include "app/appfolders.h"
 #include "trace/tracetext.h"
 
 #include <QProcess>
@@ -16,8 +15,7 @@ void openInViewer(const QString& path, const QString& workingDirectory) {
 
 // Beside the program, or in the installed share folder; AppDir until start-up has chosen.
 QString documentsFolder(const Tzr8f& w) {
-    const QVariant folder = w.property(appfolders::DocumentsProperty);
-    return folder.isValid() ? folder.toString() : w.AppDir;
+    return w.DocumentsDir.isEmpty() ? w.AppDir : w.DocumentsDir;
 }
 
 }  // namespace
