@@ -1,7 +1,7 @@
 #pragma once
 // Paces writes at the line's rate. A pseudo-terminal takes any amount at once, but a real line
-// carries 3490.9 bytes a second, and the analyser throws away any event of more than 30 bytes:
-// a chunk may only go once the bytes before it would have left the wire. At a load below 100%
+// carries 3490.9 bytes a second, and a receiver meets the bytes at that pace: a chunk may only go
+// once the bytes before it would have left the wire. At a load below 100%
 // each chunk also keeps the line quiet for a while after it, so the share of the line used is
 // the load.
 #include <chrono>

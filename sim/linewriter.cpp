@@ -21,7 +21,7 @@ int LineWriter::writeNext(std::deque<QByteArray>& queue, bool replay) {
     if (stallDue_) {
         qsizetype queued = 0;
         for (const QByteArray& f : queue) queued += f.size();
-        // A stall waits until enough has piled up to go over the analyser's limit.
+        // A stall waits until more has piled up than a receiver kept running would see at once.
         if (queued >= LineFaults::StallBytes) return writeStall(queue);
     }
     QByteArray bytes = queue.front();
