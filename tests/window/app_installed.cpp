@@ -4,6 +4,7 @@
 // a folder without write bits would not do, since these tests may run as root.
 #include "control/Mcnctl.h"
 #include "tests/support/analysertest.h"
+#include "tests/support/recordingviewer.h"
 #include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,7 @@ class Installed : public AnalyserTest {
   protected:
     void SetUp() override {
         AnalyserTest::SetUp();
-        ASSERT_TRUE(tools.isValid());
-        log = tools.filePath(QStringLiteral("opened.log"));
-        const QString opener = tools.filePath(QStringLiteral("opener"));
-        QFile script(opener);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\t%s\\n' \"$1\" \"$(pwd -P)\" >> '" +
-                     log.toLocal8Bit() + "'\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("QUENLAR_OPEN", opener.toLocal8Bit());
+        ASSERT_TRUE(viewer.install());
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
         closeWindows();
         open(prefix(QStringLiteral("bin")));
@@ -52,20 +44,13 @@ class Installed : public AnalyserTest {
     QStringList waitOpened(int n) const {
         QStringList lines;
         EXPECT_TRUE(waitFor([&] {
-            QFile f(log);
-            lines.clear();
-            if (f.open(QIODevice::ReadOnly)) {
-                for (const QByteArray& l : f.readAll().split('\n')) {
-                    if (!l.isEmpty()) lines << QString::fromLocal8Bit(l);
-                }
-            }
+            lines = viewer.starts();
             return lines.size() >= n;
         }));
         return lines;
     }
 
-    QTemporaryDir tools;
-    QString log;
+    RecordingViewer viewer;
 };
 
 TEST_F(Installed, TracesAndKeysGoToTheUsersDataFolder) {

@@ -8,6 +8,7 @@
 #include "tests/support/wait.h"
 
 #include "tests/support/analysertest.h"
+#include "tests/support/recordingviewer.h"
 
 #include <gtest/gtest.h>
 
@@ -28,16 +29,7 @@ class Viewers : public AnalyserTest {
     void SetUp() override {
         testsupport::errorBoxes().clear();
         ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(tools.isValid());
-        log = tools.filePath(QStringLiteral("opened.log"));
-        const QString opener = tools.filePath(QStringLiteral("opener"));
-        QFile script(opener);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\t%s\\n' \"$1\" \"$(pwd -P)\" >> '" +
-                     log.toLocal8Bit() + "'\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("QUENLAR_OPEN", opener.toLocal8Bit());
+        ASSERT_TRUE(viewer.install());
         open();
     }
 
@@ -50,12 +42,9 @@ class Viewers : public AnalyserTest {
     QStringList opened() const { return entries(0); }
     QStringList folders() const { return entries(1); }
     QStringList entries(int field) const {
-        QFile f(log);
         QStringList out;
-        if (!f.open(QIODevice::ReadOnly)) return out;
-        for (const QByteArray& l : f.readAll().split('\n')) {
-            if (!l.isEmpty()) out << QString::fromLocal8Bit(l.split('\t').value(field));
-        }
+        for (const QString& start : viewer.starts())
+            out << start.section(QLatin1Char('\t'), field, field);
         return out;
     }
     // Waits until `n` files have been opened; returns them.
@@ -65,8 +54,7 @@ class Viewers : public AnalyserTest {
     }
     QString at(const char* name) const { return w->AppDir + QLatin1String(name); }
 
-    QTemporaryDir tools;
-    QString log;
+    RecordingViewer viewer;
 };
 
 TEST_F(Viewers, EditBeforeAnyTraceOrEditActionOpensNothing) {
@@ -129,7 +117,7 @@ TEST_F(Viewers, AFolderWithBlanksQuotesAndSemicolonsOpensExactlyThatFile) {
 }
 
 TEST_F(Viewers, AnOpenerThatCannotStartIsNotReported) {
-    qputenv("QUENLAR_OPEN", tools.filePath(QStringLiteral("missing")).toLocal8Bit());
+    qputenv("QUENLAR_OPEN", viewer.pathOf(QStringLiteral("missing")).toLocal8Bit());
     click(w->Protocol);
     key(Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(testsupport::errorBoxes(), QStringList());
