@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/startup.h"
+#include "chart/SyncHistory.h"
 #include "control/Mcnctl.h"
 #include "control/keydefine.h"
 #include "link/StringGrid.h"
@@ -63,6 +64,7 @@ Tzr8f::Tzr8f(const QStringList& args, const QString& programPath, TComPort::Devi
     buildMisc();
     buildRawComms();
     buildLabels();
+    buildSyncChart();
 
     serial->OnTriggerAvail = [this](TComPort* cp, std::uint16_t count) {
         serialTriggerAvail(cp, count);

@@ -19,7 +19,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+namespace chart {
+class SyncHistory;
+class SyncChartWindow;
+}  // namespace chart
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -148,6 +153,12 @@ class Tzr8f : public QWidget {
     QString TraceFileName;
     int TraceLineCount = 0;  // the count attached to `tracecount`
 
+    // Sync chart (app/syncchart.cpp): every machine's sync error and offset, taken from every
+    // good frame whether or not the window is shown; the window is made when first opened.
+    std::unique_ptr<chart::SyncHistory> SyncHistory;
+    QElapsedTimer SyncClock;
+    chart::SyncChartWindow* SyncChart = nullptr;
+
     // ---- Start-up and main window (app/) -----------------------------------------------------
     void FormCreate(const QStringList& args, const QString& programPath);
     void FormActivate();
@@ -221,6 +232,11 @@ class Tzr8f : public QWidget {
     bool traceAllOn() const;  // ledta visible
     bool traceCmdOn() const;  // ledt visible
 
+    // ---- Sync chart (app/syncchart.cpp) ------------------------------------------------------
+    void chartfeed();    // the current received frame into the chart's history
+    void chartshow();    // opens the chart window
+    void charttoggle();  // opens it, or closes it when it is shown
+
     // ---- Sending, polling, reply supervision (control/sending.cpp) ---------------------------
     void sendcmd();
     void cmdenab();
@@ -242,6 +258,7 @@ class Tzr8f : public QWidget {
     void buildMisc();
     void buildRawComms();
     void buildLabels();
+    void buildSyncChart();
 
     // The screen is brought up to date at most once per RepaintIntervalMs, however fast frames
     // arrive, so a saturated line costs the user-interface thread its decoding and little else.

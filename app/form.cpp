@@ -92,6 +92,9 @@ void Tzr8f::mykeydown(int key) {
             case Qt::Key_E:
                 editfname();
                 break;
+            case Qt::Key_G:
+                charttoggle();
+                break;
             case Qt::Key_L:
                 clear();
                 break;

@@ -45,7 +45,10 @@ void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
         countDropped(*this, byte);
         traceByte(*this, byte);
     };
-    const auto good = [this] { parseinput(); };
+    const auto good = [this] {
+        parseinput();
+        chartfeed();
+    };
     for (int i = 0; i < Count; ++i) ring::store(rx, serial->ReadByte(), good, dropped);
     ring::cut(rx, good, dropped);
     showBytesLost(*this);
