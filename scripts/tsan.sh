@@ -9,7 +9,7 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENLAR_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
 cmake --build build-tsan -j"$(nproc)" --target "${suites[@]}"
-export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 export QT_QPA_PLATFORM=offscreen QUENLAR_OPEN=true
 for suite in "${suites[@]}"; do
   echo "== $suite under ThreadSanitizer"

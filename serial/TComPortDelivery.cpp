@@ -1,14 +1,29 @@
 // Carrying an event from TDispThread to the user-interface thread and waiting for its handler.
-// The event is posted to the component itself (it lives on the user-interface thread); the
-// handler's return, or its failure, releases the waiting thread.
+// The event is posted to the component's hand-over target (it lives on the user-interface
+// thread); the handler's return, or its failure, releases the waiting thread.
 #include "serial/TComPortImpl.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
 
 #include <chrono>
 
 namespace {
 constexpr auto kHandlerWait = std::chrono::milliseconds(3000);
+
+QEvent::Type handoverType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+}  // namespace
+
+void TComPort::Impl::prepareHandover() {
+    if (!nextHandover) nextHandover = std::make_unique<QEvent>(handoverType());
+}
+
+bool TComPort::Impl::HandoverTarget::event(QEvent* e) {
+    if (e->type() != handoverType()) return QObject::event(e);
+    impl.runOutstanding();
+    return true;
 }
 
 void TComPort::Impl::deliver(std::function<void()> call, std::stop_token stop) {
@@ -25,10 +40,12 @@ void TComPort::Impl::deliver(std::function<void()> call, std::stop_token stop) {
         }
         finishEvent(id);
     };
+    std::unique_ptr<QEvent> handover = std::move(nextHandover);
+    if (!handover) handover = std::make_unique<QEvent>(handoverType());
     lock.unlock();
     toCloser.notify_all();  // a close under way runs it itself
-    QMetaObject::invokeMethod(
-        q, [this] { runOutstanding(); }, Qt::QueuedConnection);
+    // Qt owns a posted event and deletes it once delivered.
+    QCoreApplication::postEvent(&handoverTarget, handover.release());
     lock.lock();
     toDispatcher.wait_for(lock, kHandlerWait,
                           [this, id, &stop] { return inFlight != id || stop.stop_requested(); });
@@ -40,6 +57,7 @@ void TComPort::Impl::runOutstanding() {
         const std::lock_guard lock(handoffMutex);
         call = std::move(outstanding);
         outstanding = nullptr;
+        prepareHandover();
     }
     if (call) call();
 }

@@ -8,6 +8,8 @@
 #include "serial/TComPort.h"
 #include "serial/TransmitRing.h"
 
+#include <QEvent>
+#include <QObject>
 #include <QTimer>
 
 #include <atomic>
@@ -78,7 +80,12 @@ struct TComPort::Impl {
     unsigned batch = 0;                    // line events TComThread has seen
     bool batchPending = false;             // TDispThread has not finished with `batch` yet
     std::function<void()> outstanding;     // a posted event whose handler has not started
-    std::uint64_t inFlight = 0;            // id of the event whose handler has not returned, or 0
+    // The event that carries `outstanding` to the user-interface thread is made on that thread
+    // ahead of need, so the dispatching thread only hands its pointer to Qt: an event object
+    // written by one thread and read by another through Qt's queue, whose lock ThreadSanitizer
+    // cannot see, would look like a race.
+    std::unique_ptr<QEvent> nextHandover;
+    std::uint64_t inFlight = 0;  // id of the event whose handler has not returned, or 0
     std::uint64_t nextEventId = 1;
     int runningThreads = 0;
 
@@ -87,6 +94,13 @@ struct TComPort::Impl {
     std::atomic<std::uint64_t> modemEvents{0};
     std::atomic<std::uint64_t> readerWakeups{0};
     std::atomic<std::uint64_t> passes{0};
+
+    // Receives the posted events on the user-interface thread and runs `outstanding`.
+    struct HandoverTarget : QObject {
+        explicit HandoverTarget(Impl& owner) : impl(owner) {}
+        bool event(QEvent* e) override;
+        Impl& impl;
+    } handoverTarget{*this};
 
     // The data handler that is running (user-interface thread).
     struct DataHandler {
@@ -131,6 +145,7 @@ struct TComPort::Impl {
     // TComPortDelivery.cpp
     void deliver(std::function<void()> call, std::stop_token stop);
     void runOutstanding();
+    void prepareHandover();  // user-interface thread, under handoffMutex
     void finishEvent(std::uint64_t id);
     std::function<void()> dataEvent(std::uint16_t count, std::uint64_t announcedNow);
     std::function<void()> modemEvent();

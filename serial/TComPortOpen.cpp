@@ -99,6 +99,7 @@ void TComPort::Impl::startThreads() {
         batchPending = false;
         outstanding = nullptr;
         inFlight = 0;
+        prepareHandover();
     }
     const auto awaitRunning = [this](int count) {
         std::unique_lock lock(handoffMutex);
