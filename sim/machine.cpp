@@ -12,6 +12,13 @@ constexpr int LockPeriods = 12;     // about half a second from a start to servo
 constexpr int LocateStep = 250;     // frames per period while locating (10 s of material)
 constexpr int EjectPeriods = 75;    // three seconds until the operator loads a cassette again
 constexpr int LockedErrorSpan = 4;  // a locked machine's sync error stays within this
+// A hunting servo swings its sync error from -HuntReach to +HuntReach and back in HuntPeriods.
+constexpr int HuntPeriods = 50;
+constexpr int HuntReach = 12;
+// A machine that drops out is lost for DropPeriods of every DropCycle, DropStart into it.
+constexpr int DropCycle = 500;
+constexpr int DropStart = 200;
+constexpr int DropPeriods = 100;
 }  // namespace
 
 Machine::Machine(int number, const MachineSetup& setup, int position)
@@ -98,7 +105,30 @@ void Machine::stepToward(int target, int maxStep) {
     position_ = wrapDay(position_ + std::clamp(distance, -step, step));
 }
 
+bool Machine::atSpeed() const {
+    return transport_ == Transport::Play || transport_ == Transport::RecordOn ||
+           transport_ == Transport::ReversePlay;
+}
+
+bool Machine::droppedOut() const {
+    const int at = troublePhase_ % DropCycle;
+    return trouble_ == Trouble::DropsOut && at >= DropStart && at < DropStart + DropPeriods;
+}
+
+// Draws nothing from the random stream, so that a troubled run leaves the others' chances alone.
+void Machine::advanceTrouble() {
+    if (trouble_ == Trouble::None) return;
+    const bool wasOut = droppedOut();
+    ++troublePhase_;
+    if (wasOut && !droppedOut() && atSpeed()) {
+        // Back: the servo has to lock again.
+        lockTicks_ = LockPeriods;
+        syncError_ = 3 * LockPeriods;
+    }
+}
+
 void Machine::tick(SimRandom& rng) {
+    advanceTrouble();
     if (tapeState_ == NoTape && --tapeTicks_ <= 0) tapeState_ = 0;
     if (lockTicks_ > 0) --lockTicks_;
     switch (transport_) {
@@ -130,6 +160,7 @@ void Machine::tick(SimRandom& rng) {
 }
 
 void Machine::follow(const Machine& master, SimRandom& rng) {
+    advanceTrouble();
     if (lockTicks_ > 0) --lockTicks_;
     const int target = wrapDay(static_cast<long long>(master.position()) + offset_);
     int distance = wrapDay(target - position_);
@@ -158,15 +189,19 @@ void Machine::follow(const Machine& master, SimRandom& rng) {
 }
 
 void Machine::wanderSyncError(SimRandom& rng) {
-    const bool atSpeed = transport_ == Transport::Play || transport_ == Transport::RecordOn ||
-                         transport_ == Transport::ReversePlay;
-    if (!atSpeed) {
+    if (!atSpeed() || droppedOut()) {
         syncError_ = 0;
         return;
     }
     if (lockTicks_ > 0) {
         // Pulling in: the error shrinks as the servo locks.
         syncError_ = 3 * lockTicks_ * (syncError_ < 0 ? -1 : 1);
+        return;
+    }
+    if (trouble_ == Trouble::Hunts) {
+        const int at = troublePhase_ % HuntPeriods;
+        const int half = HuntPeriods / 2;
+        syncError_ = (at < half ? at : HuntPeriods - at) * 2 * HuntReach / half - HuntReach;
         return;
     }
     if (std::abs(syncError_) > LockedErrorSpan) syncError_ = 0;
@@ -177,6 +212,9 @@ void Machine::wanderSyncError(SimRandom& rng) {
 }
 
 bool Machine::locked() const {
+    if (droppedOut()) return false;
+    if (trouble_ == Trouble::Hunts && atSpeed() && std::abs(syncError_) > LockedErrorSpan)
+        return false;
     switch (transport_) {
         case Transport::Stop:
         case Transport::Pause:
@@ -213,7 +251,7 @@ std::uint8_t Machine::status1() const {
 //   bits 0-2 tape condition (0 normal, 3 tape start, 6 no tape), bit 3 still, bit 4 cued,
 //   bits 6-7 speed (0 play, 1 fast, 2 slow)
 std::uint8_t Machine::status2() const {
-    std::uint8_t s = static_cast<std::uint8_t>(tapeState_ & 0x07);
+    std::uint8_t s = static_cast<std::uint8_t>((droppedOut() ? NoComms : tapeState_) & 0x07);
     if (transport_ == Transport::Pause) s |= 0x08;
     if (cued_) s |= 0x10;
     s |= static_cast<std::uint8_t>(speedClass(transport_) << 6);

@@ -11,6 +11,11 @@
 
 namespace sim {
 
+// What goes wrong with a machine in a troubled system: one whose servo hunts (its sync error
+// swings through lock and out again while it runs), one that now and then drops out (the
+// synchroniser loses it for a few seconds, reports "No Comms", and it locks again on its return).
+enum class Trouble { None, Hunts, DropsOut };
+
 class Machine {
   public:
     Machine(int number, const MachineSetup& setup, int position);
@@ -38,6 +43,7 @@ class Machine {
     void toggleRehearse() { rehearse_ = !rehearse_; }
     void toggleRecordEnabled() { recordEnabled_ = !recordEnabled_; }
     void setArmed(bool armed) { armed_ = armed; }
+    void setTrouble(Trouble t) { trouble_ = t; }
 
     // One 40 ms period of its own motion (a chasing machine is moved by follow instead).
     void tick(SimRandom& rng);
@@ -58,6 +64,7 @@ class Machine {
     bool hasTape() const { return tapeState_ != NoTape; }
     bool locked() const;
     bool cued() const { return cued_; }
+    bool droppedOut() const;
 
     std::uint8_t status1() const;
     std::uint8_t status2() const;
@@ -71,11 +78,14 @@ class Machine {
 
     static constexpr std::uint8_t TapeStart = 3;
     static constexpr std::uint8_t NoTape = 6;
+    static constexpr std::uint8_t NoComms = 7;
 
   private:
     void startMoving(Transport t);
     void wanderSyncError(SimRandom& rng);
     void stepToward(int target, int maxStep);
+    bool atSpeed() const;
+    void advanceTrouble();
 
     int number_;
     MachineSetup setup_;
@@ -96,6 +106,8 @@ class Machine {
     bool rehearse_ = false;
     bool recordEnabled_;
     bool armed_ = false;
+    Trouble trouble_ = Trouble::None;
+    int troublePhase_ = 0;  // periods since the trouble began
 };
 
 }  // namespace sim

@@ -64,11 +64,14 @@ int main(int argc, char** argv) {
     try {
         installSignals();
         const std::uint64_t seed = o.seed ? *o.seed : std::random_device{}();
+        // The synchroniser is made deep inside the session; it reads this when it starts.
+        if (o.hunt) qputenv("QUENLAR_SIM_HUNT", "1");
         sim::PseudoTerminal pty;
         out << pty.farSidePath() << "\n"
             << "QUENLAR_COM" << o.port << "=" << pty.farSidePath() << Qt::endl;
         err << "quenlar-sim: seed " << seed << ", load " << o.load << "%, " << o.machines
-            << " machines, controller " << (o.controller ? "on" : "off") << Qt::endl;
+            << " machines, controller " << (o.controller ? "on" : "off")
+            << (o.hunt ? ", B hunts, C drops out" : "") << Qt::endl;
         sim::Session session(o, seed, pty, out, err);
         const sim::Stats stats = session.run({&stopRequested, &releaseRequested});
         writeStats(o.statsFile, stats);

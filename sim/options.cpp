@@ -19,7 +19,7 @@ constexpr Opt Options[] = {
     {"fifo", "BYTES"},       {"usb", nullptr},
     {"replay", "FILE"},      {"stats", "FILE"},
     {"log-rx", "FILE"},      {"log-tx", "FILE"},
-    {"help", nullptr},
+    {"hunt", nullptr},       {"help", nullptr},
 };
 
 bool number(const QString& text, double lo, double hi, double& out) {
@@ -63,6 +63,10 @@ QString helpText() {
         "  --no-controller    no controller of its own: only the analyser speaks, and tallies\n"
         "                     flow only while it keeps cyclic data enabled\n"
         "  --hold             keep the line quiet until SIGUSR1 arrives or Enter is pressed\n"
+        "  --hunt             a troubled system: every machine runs, chasing the master; B's\n"
+        "                     servo hunts (its sync error swings through lock and out again)\n"
+        "                     and C drops out for 4 s of every 20 (\"No Comms\"), then locks\n"
+        "                     again\n"
         "  --port N           print QUENLAR_COM<N>=... instead of QUENLAR_COM1 (default 1)\n"
         "  --fifo BYTES       hand each frame on in pieces of at most this many bytes, each\n"
         "                     once its last byte would have come over the wire, as a UART's\n"
@@ -140,6 +144,7 @@ ParsedOptions parseOptions(const QStringList& args) {
     o.stalls = has("stalls");
     o.controller = !has("no-controller");
     o.hold = has("hold");
+    o.hunt = has("hunt");
     o.replay = get("replay");
     o.statsFile = get("stats");
     o.logRx = get("log-rx");

@@ -18,6 +18,7 @@ struct SimOptions {
     bool stalls = false;
     bool controller = true;
     bool hold = false;  // quiet until SIGUSR1 or Enter
+    bool hunt = false;  // a troubled system: B hunts, C drops out now and then
     int port = 1;       // the N of the QUENLAR_COM<N> line
     int fifo = 0;       // bytes the receiving UART hands on at a time; 0: each frame whole
     bool usb = false;   // handed on as a USB serial adapter does; not with a fifo

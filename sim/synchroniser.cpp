@@ -4,6 +4,8 @@
 #include "sim/syserrors.h"
 #include "sim/timecode.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace sim {
@@ -27,7 +29,11 @@ int timeArgument(std::span<const std::uint8_t> args) {
 }
 }  // namespace
 
-Synchroniser::Synchroniser(int machineCount, std::uint64_t seed) : rng_(seed) {
+bool Synchroniser::troubledRun() {
+    return qEnvironmentVariableIsSet("QUENLAR_SIM_HUNT");
+}
+
+Synchroniser::Synchroniser(int machineCount, std::uint64_t seed, bool troubled) : rng_(seed) {
     const int n = clampMachines(machineCount);
     for (int i = 0; i < n; ++i) {
         const MachineSetup& setup = MachineSetups[static_cast<std::size_t>(i)];
@@ -36,6 +42,19 @@ Synchroniser::Synchroniser(int machineCount, std::uint64_t seed) : rng_(seed) {
     inPoints_.assign(static_cast<std::size_t>(n), StartPosition);
     outPoints_.assign(static_cast<std::size_t>(n), StartPosition + 60 * FramesPerSecond);
     lastLocates_.assign(static_cast<std::size_t>(n), StartPosition);
+    if (troubled) startTroubled();
+}
+
+void Synchroniser::startTroubled() {
+    for (Machine& m : machines_) {
+        if (m.number() == master_) {
+            m.play();
+        } else {
+            m.setChase(true);
+        }
+    }
+    if (Machine* b = machine(2)) b->setTrouble(Trouble::Hunts);
+    if (Machine* c = machine(3)) c->setTrouble(Trouble::DropsOut);
 }
 
 Machine* Synchroniser::machine(int number) {

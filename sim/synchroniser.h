@@ -15,7 +15,10 @@ namespace sim {
 
 class Synchroniser {
   public:
-    Synchroniser(int machineCount, std::uint64_t seed);
+    // A troubled system starts running, every machine chasing the master; B hunts and C drops
+    // out now and then (quenlar-sim --hunt, which sets QUENLAR_SIM_HUNT for the run).
+    Synchroniser(int machineCount, std::uint64_t seed, bool troubled = troubledRun());
+    static bool troubledRun();
 
     int machineCount() const { return static_cast<int>(machines_.size()); }
     // Machine 1..machineCount, or nullptr for a number the system does not have.
@@ -64,6 +67,7 @@ class Synchroniser {
     void tick();
 
   private:
+    void startTroubled();
     void transportKey(Machine& m, std::uint8_t k, std::span<const std::uint8_t> args);
     void recordKey(Machine& m);
 
