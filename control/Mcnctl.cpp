@@ -49,27 +49,17 @@ bool TControl::cyclicOn() const {
 
 // ---- Transport and locate ------------------------------------------------------------------
 
+void TControl::send(const encode::Frame& frame) {
+    zr8f.TxFrame = frame.bytes;
+    zr8f.sendcmd();
+}
+
+std::uint8_t TControl::monitoredMachine() const {
+    return static_cast<std::uint8_t>(zr8f.MonMcn & 0xFF);
+}
+
 void TControl::transport(const commandframes::TransportButton& button) {
-    frame::Bytes& f = zr8f.TxFrame;
-    f[0] = 0x02;
-    f[3] = button.keyCommand;
-    switch (CommandIndex()) {
-        case commandframes::SonyP2:
-            f[0] = button.sonyCmd1;
-            f[1] = button.sonyCmd2;
-            f[2] = button.sonyData0;
-            zr8f.sendcmd();
-            break;
-        case commandframes::CurrentMcn:
-            cmd2current();
-            break;
-        case commandframes::MasterMcn:
-            cmd2master();
-            break;
-        default:
-            cmd2selected();
-            break;
-    }
+    send(commandframes::transportFrame(button, CommandIndex(), monitoredMachine()));
 }
 
 void TControl::RwdClick() {
@@ -89,76 +79,32 @@ void TControl::FwdClick() {
 }
 
 void TControl::Locate1Click() {
-    frame::Bytes& f = zr8f.TxFrame;
-    f[0] = 0x06;
-    f[3] = commandframes::LocateKeyCommand;
-    switch (CommandIndex()) {
-        case commandframes::SonyP2:
-            f[0] = 0x24;
-            f[1] = 0x31;
-            string2sony(2);
-            zr8f.sendcmd();
-            break;
-        case commandframes::CurrentMcn:
-            string2sony(4);
-            cmd2current();
-            break;
-        case commandframes::MasterMcn:
-            string2sony(4);
-            cmd2master();
-            break;
-        default:
-            string2sony(5);
-            cmd2selected();
-            break;
-    }
+    send(commandframes::locateFrame(locateTime(), CommandIndex(), monitoredMachine()));
 }
 
-void TControl::string2sony(int position) {
+encode::TimeBytes TControl::locateTime() const {
     // An incomplete entry never reaches the line: it is refused as the edit mask refuses it.
     const auto time =
         Loc1->hasAcceptableInput() ? commandframes::string2sony(Loc1->text()) : std::nullopt;
     if (!time) inputmask::refuse();
-    std::copy(time->begin(), time->end(), zr8f.TxFrame.begin() + position);
-}
-
-void TControl::cmd2current() {
-    commandframes::addressCurrent(zr8f.TxFrame);
-    zr8f.sendcmd();
-}
-
-void TControl::cmd2master() {
-    commandframes::addressMaster(zr8f.TxFrame);
-    zr8f.sendcmd();
-}
-
-void TControl::cmd2selected() {
-    commandframes::addressSelected(zr8f.TxFrame, zr8f.MonMcn);
-    zr8f.sendcmd();
+    return *time;
 }
 
 void TControl::rqid() {
-    zr8f.TxFrame[0] = 0x00;
-    zr8f.TxFrame[1] = 0x11;  // Rq Type
-    zr8f.sendcmd();
+    send(encode::deviceTypeRequest());
 }
 
 // ---- Cyclic data and record arming ---------------------------------------------------------
 
 void TControl::CyclicClick() {
-    frame::Bytes& f = zr8f.TxFrame;
-    f[0] = 0x02;
-    f[1] = frame::Extended;
-    f[2] = 0x85;  // Cyclic Data Enable
-    if (cyclicOn()) {
-        Lcyclic->hide();
-        f[3] = 0x00;
-    } else {
+    const bool on = !cyclicOn();
+    if (on) {
         Lcyclic->show();
         zr8f.SendNow = true;
-        f[3] = 0x01;
+    } else {
+        Lcyclic->hide();
     }
-    zr8f.sendcmd();
+    send(encode::cyclicData(on));
 }
 
 void TControl::recClick(int track) {
@@ -170,12 +116,7 @@ void TControl::recarm(int track) {
     // The shape follows the mask before the frame goes, so that a refused write cannot leave
     // the two out of step.
     tal[static_cast<std::size_t>(track - 1)]->setVisible(commandframes::trackArmed(ArmMask, track));
-    frame::Bytes& f = zr8f.TxFrame;
-    f[0] = 0x04;
-    f[1] = frame::Extended;
-    f[2] = 0x8D;
-    std::copy(ArmMask.begin(), ArmMask.end(), f.begin() + 3);
-    zr8f.sendcmd();
+    send(encode::armTracks(ArmMask));
 }
 
 // ---- Keyboard, activation and closing ------------------------------------------------------

@@ -1,8 +1,8 @@
 #pragma once
 // The machine control window "Machine Control": transport, locate, cyclic data, record arming and
-// the four user keys. Every button builds one frame in the main window's TxFrame and hands it to
-// sendcmd. The window sees key presses before its controls do (Escape hides, M asks for the
-// machine type).
+// the four user keys. Every button builds one frame, puts it in the main window's TxFrame and
+// hands it to sendcmd. The window sees key presses before its controls do (Escape hides, M asks for
+// the machine type).
 #include "control/activation.h"
 #include "control/commandframes.h"
 #include "control/keyrecord.h"
@@ -73,12 +73,9 @@ class TControl : public QWidget {
     void CloseCmdForm();
 
     // ---- Operations -----------------------------------------------------------------------
-    void cmd2current();
-    void cmd2master();
-    void cmd2selected();
     void rqid();
-    // Writes the time of `Loc1` as four BCD bytes into TxFrame from `position` on.
-    void string2sony(int position);
+    // The time of `Loc1` as four BCD bytes; an incomplete entry is refused.
+    encode::TimeBytes locateTime() const;
     void recarm(int track);
     void setkey();
     QString keyFilePath() const;
@@ -95,6 +92,10 @@ class TControl : public QWidget {
     void buildKeys();
     void buildTracks();
     void transport(const commandframes::TransportButton& button);
+    // Hands the frame to the main window's sendcmd through TxFrame.
+    void send(const encode::Frame& frame);
+    // The monitored machine as the selected form addresses it (its number's low byte).
+    std::uint8_t monitoredMachine() const;
 
     Tzr8f& zr8f;
     QButtonGroup* commandButtons_ = nullptr;

@@ -7,29 +7,40 @@ bool isDigit(QChar c) {
 }
 }  // namespace
 
-void addressCurrent(frame::Bytes& f) {
-    f[1] = frame::Extended;
-    f[2] = 0x89;
+encode::Frame transportFrame(const TransportButton& button, int form, std::uint8_t machine) {
+    switch (form) {
+        case SonyP2: {
+            const std::array<std::uint8_t, 1> speed{button.sonySpeed.value_or(0)};
+            return encode::message(proto::group::Transport, button.sonyCommand,
+                                   std::span(speed).first(button.sonySpeed ? 1U : 0U));
+        }
+        case CurrentMcn:
+            return encode::toCurrent(button.keyCommand);
+        case MasterMcn:
+            return encode::toMaster(button.keyCommand);
+        default:
+            return encode::toMachine(machine, button.keyCommand);
+    }
 }
 
-void addressMaster(frame::Bytes& f) {
-    f[1] = frame::Extended;
-    f[2] = 0x8C;
+encode::Frame locateFrame(const encode::TimeBytes& time, int form, std::uint8_t machine) {
+    switch (form) {
+        case SonyP2:
+            return encode::sonyLocate(time);
+        case CurrentMcn:
+            return encode::toCurrentAt(proto::key::Locate, time);
+        case MasterMcn:
+            return encode::toMasterAt(proto::key::Locate, time);
+        default:
+            return encode::toMachineAt(machine, proto::key::Locate, time);
+    }
 }
 
-void addressSelected(frame::Bytes& f, int machine) {
-    f[0] = static_cast<std::uint8_t>(f[0] + 1);
-    f[4] = f[3];
-    f[1] = frame::Extended;
-    f[2] = 0x8B;
-    f[3] = static_cast<std::uint8_t>(machine & 0xFF);
-}
-
-std::optional<std::array<std::uint8_t, 4>> string2sony(const QString& text) {
+std::optional<encode::TimeBytes> string2sony(const QString& text) {
     if (text.size() != 11) return std::nullopt;
     // 0-based places of the tens digit of frames, seconds, minutes and hours.
     constexpr std::array<int, 4> tens{9, 6, 3, 0};
-    std::array<std::uint8_t, 4> out{};
+    encode::TimeBytes out{};
     for (std::size_t i = 0; i < tens.size(); ++i) {
         const QChar high = text[tens[i]];
         const QChar low = text[tens[i] + 1];

@@ -3,6 +3,7 @@
 #include "app/Zr8a.h"
 #include "control/Mcnctl.h"
 #include "link/StringGrid.h"
+#include "link/encode.h"
 #include "serial/TComPort.h"
 
 #include <QFrame>
@@ -20,10 +21,11 @@ constexpr int GenMachine = 255;
 // The frame goes out now, or waits in PendingTx for the end of the next decoded extended tally
 // while a master-position tally has stopped sending. A newer frame replaces a held one.
 void Tzr8f::sendcmd() {
-    const int n = frame::dataCount(TxFrame[0]);
-    const auto body = std::span<const std::uint8_t>(TxFrame).first(static_cast<std::size_t>(n + 2));
-    TxFrame[static_cast<std::size_t>(n + 2)] = frame::checksum(body);
-    PendingTx = QByteArray(reinterpret_cast<const char*>(TxFrame.data()), n + 3);
+    // Only the checksum is written into TxFrame; whatever lies past it stays as it was.
+    const encode::Frame whole = encode::complete(TxFrame);
+    const std::size_t last = whole.size - 1;
+    TxFrame[last] = whole.bytes[last];
+    PendingTx = frame::toByteArray(whole.view());
     if (SendNow) {
         // Emptied only after the port took it, so a refused write leaves it for the next try.
         serial->WriteBytes(PendingTx);
@@ -56,10 +58,7 @@ void Tzr8f::Timer1Timer() {
         --CyclicCountdown;
         if (CyclicCountdown < 0) {
             CyclicCountdown = CyclicReload;
-            TxFrame[0] = 0x02;
-            TxFrame[1] = frame::Extended;
-            TxFrame[2] = 0x85;  // Cyclic Data Enable
-            TxFrame[3] = 0x01;  // on
+            TxFrame = encode::cyclicData(true).bytes;
             sendcmd();
             SendNow = true;
         }
@@ -85,11 +84,9 @@ void Tzr8f::Grid4MouseUp(Qt::MouseButton /*button*/, int /*col*/, int row) {
     // the rows (-1) would otherwise command machine 0 or, by the low byte, the generator.
     const bool machineRow = row >= 1 && row <= GenRow;
     if (machineRow && Control != nullptr && Control->isVisible() && Control->CommandIndex() != 0) {
-        TxFrame[0] = 0x03;
-        TxFrame[1] = frame::Extended;
-        TxFrame[2] = 0x8B;  // command to the machine numbered next
-        TxFrame[3] = static_cast<std::uint8_t>(MonMcn & 0xFF);
-        TxFrame[4] = 0x00;  // Sel Machine
+        TxFrame =
+            encode::toMachine(static_cast<std::uint8_t>(MonMcn & 0xFF), proto::key::SelMachine)
+                .bytes;
         sendcmd();
     }
 }

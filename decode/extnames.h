@@ -9,13 +9,14 @@
 //   |  \__________ extended message set
 //   \_____________ group 0, N data bytes
 #include "decode/codetable.h"
+#include "link/codes.h"
 
 #include <array>
 
 namespace decode {
 
 // Key commands carried by the commands to machines (kinds 89, 8B, 8C), numbers 0x00..0x2F.
-inline constexpr std::array<std::string_view, 48> KeyCommandNames{{
+inline constexpr std::array<std::string_view, proto::key::Last + 1> KeyCommandNames{{
     "Sel Machine",   "Pause",         "Play",         "Instant Replay",
     "Reverse Play",  "Again",         "Rvs Wind",     "Fwd Wind",
     "Record On",     "Record Off",    "Crawl Fwd",    "Crawl Rvs",
@@ -32,8 +33,7 @@ inline constexpr std::array<std::string_view, 48> KeyCommandNames{{
 
 // Numbers above 0x2F fold onto 0x20 plus their low nibble (0x30 "Locate", 0xFF "$2F").
 constexpr std::uint8_t foldKeyCommand(std::uint8_t k) {
-    while (k > 0x2F) k = static_cast<std::uint8_t>(k - 0x10);
-    return k;
+    return proto::key::fold(k);
 }
 
 inline QString keyCommandName(std::uint8_t k) {
@@ -41,13 +41,7 @@ inline QString keyCommandName(std::uint8_t k) {
 }
 
 // Kinds of extended command (DATA0).
-namespace extkind {
-inline constexpr std::uint8_t LogicalRecordEnable = 0x84;
-inline constexpr std::uint8_t CyclicDataEnable = 0x85;
-inline constexpr std::uint8_t ToCurrent = 0x89;
-inline constexpr std::uint8_t ToSpecified = 0x8B;
-inline constexpr std::uint8_t ToMaster = 0x8C;
-}  // namespace extkind
+namespace extkind = proto::ext;
 
 // Kinds named by a fixed text. 0x84 is named by the record-track decoder, 0x89, 0x8B and 0x8C
 // by their arguments.
@@ -75,21 +69,21 @@ inline constexpr std::array<CodeName, 20> ExtendedCommandNames{{
 }};
 
 // Targets of kind 0x8B (DATA1) and their sub-commands (DATA2).
-inline constexpr std::uint8_t TargetGroup = 0xA0;
-inline constexpr std::uint8_t TargetAll = 0xA1;
+inline constexpr std::uint8_t TargetGroup = proto::ext::TargetGroup;
+inline constexpr std::uint8_t TargetAll = proto::ext::TargetAll;
 
 inline constexpr std::array<CodeName, 2> GroupCommandNames{{
-    {0xA1, "C2GRP Rec On"},
-    {0xA2, "C2GRP Rec Off"},
+    {proto::ext::GroupRecordOn, "C2GRP Rec On"},
+    {proto::ext::GroupRecordOff, "C2GRP Rec Off"},
 }};
 inline constexpr std::string_view GroupOtherName = "C2Specifed MCNs";
 
 inline constexpr std::array<CodeName, 5> AllCommandNames{{
-    {0x8C, "C2All M Chase On"},
-    {0x8D, "C2All M Chase Off"},
-    {0x8E, "C2All Chase Clear"},
-    {0x92, "C2All Load In"},
-    {0x98, "C2All Set duration"},
+    {proto::ext::AllChaseOn, "C2All M Chase On"},
+    {proto::ext::AllChaseOff, "C2All M Chase Off"},
+    {proto::ext::AllChaseClear, "C2All Chase Clear"},
+    {proto::ext::AllLoadIn, "C2All Load In"},
+    {proto::ext::AllSetDuration, "C2All Set duration"},
 }};
 inline constexpr std::string_view AllOtherName = "C2All ";
 

@@ -12,22 +12,13 @@
 //   |  |  \____________________________ machine status
 //   \__\_______________________________ extended tally, 10 data bytes
 #include "decode/codetable.h"
+#include "decode/tallynames.h"
 
 #include <array>
 
 namespace decode {
 
-// Data byte numbers (DATAk) of the machine-status tally.
-namespace machinestatus {
-inline constexpr int Machine = 1;
-inline constexpr int State = 2;
-inline constexpr int Status1 = 3;
-inline constexpr int Status2 = 4;
-inline constexpr int Position = 5;  // three bytes
-inline constexpr int SyncError = 8;
-inline constexpr int Status3 = 9;
-}  // namespace machinestatus
-
+// The field places are decode::machinestatus (decode/tallynames.h).
 inline constexpr std::array<BitTexts, 8> Status1Bits{{
     {"Input Mon", ""},
     {"Rehearse", ""},

@@ -22,35 +22,14 @@
 //   |        |  \__\__________ i1 i2: Sony identity (device type)
 //   |        \________________ mm: machine number
 #include "decode/codetable.h"
+#include "decode/tallynames.h"
 
 #include <array>
 
 namespace decode {
 
-// Data byte numbers (DATAk) of the three tallies.
-namespace masterposition {
-inline constexpr int Master = 1;
-inline constexpr int Position = 2;  // three bytes
-inline constexpr int Status = 5;
-inline constexpr int Selected = 6;
-inline constexpr int Error = 7;
-inline constexpr int Spare = 8;
-}  // namespace masterposition
-
-namespace machineoffset {
-inline constexpr int Machine = 1;
-inline constexpr int Offset = 2;  // three bytes
-inline constexpr int SubFrames = 5;
-}  // namespace machineoffset
-
-namespace machinedetails {
-inline constexpr int Machine = 1;
-inline constexpr int SonyId = 2;  // two bytes
-inline constexpr int Tracks = 4;
-inline constexpr int Details = 5;
-inline constexpr int Name = 6;
-inline constexpr int NameLength = 6;
-}  // namespace machinedetails
+// The field places are decode::masterposition, machineoffset and machinedetails
+// (decode/tallynames.h).
 
 // "A:Master", "B:Select", or with a details tally's name "A:VTR 01".
 inline QString machineTag(int number, const QString& tag) {

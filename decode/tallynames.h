@@ -1,25 +1,19 @@
 #pragma once
-// Names of the extended tallies (group-1 replies with CMD2 0xA0) and the transport states.
-//
-//   1N A0 kk mm .. cs
-//   |  |  |  \_ mm: machine number for kk 81..87 (1 = A, 2 = B, ...)
-//   |  |  \____ kk: what the tally carries
-//   |  \_______ extended message set
-//   \__________ group 1 (a reply), N data bytes
+// Names of the extended tallies (group-1 replies with CMD2 0xA0, link/tallycodes.h) and the
+// transport states.
 #include "decode/codetable.h"
+#include "link/tallycodes.h"
 
 #include <array>
 
 namespace decode {
 
-namespace tallykind {
-inline constexpr std::uint8_t MasterPosition = 0x80;
-inline constexpr std::uint8_t MachineStatus = 0x81;
-inline constexpr std::uint8_t MachineOffset = 0x82;
-inline constexpr std::uint8_t MachineDetails = 0x83;
-inline constexpr std::uint8_t ReadyBitMap = 0x91;
-inline constexpr std::uint8_t RecordBitMap = 0x92;
-}  // namespace tallykind
+// The kinds and field places under the names the decoders use.
+namespace tallykind = proto::tallykind;
+namespace masterposition = proto::masterposition;
+namespace machinestatus = proto::machinestatus;
+namespace machineoffset = proto::machineoffset;
+namespace machinedetails = proto::machinedetails;
 
 // Every named tally. 0x80..0x83 are decoded further, 0x91 and 0x92 fill the track grid.
 // Note "Mcn status" (0x81) against "Mcn Status" (0x02).

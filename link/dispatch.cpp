@@ -3,6 +3,7 @@
 #include "app/Zr8a.h"
 #include "link/StringGrid.h"
 #include "link/rowkey.h"
+#include "link/tallycodes.h"
 
 #include <QLabel>
 
@@ -10,31 +11,35 @@
 
 namespace {
 
-constexpr std::uint8_t StatusSense1 = 0x61;
-constexpr std::uint8_t StatusSense2 = 0x20;
-constexpr int SonyReplyGroup = 7;
-constexpr std::uint8_t EditPresetTally = 0x30;
 constexpr int EditPresetReadyRow = 2;
-constexpr std::uint8_t FirstMachineReply = 0x81;
-constexpr std::uint8_t MachineDetailsReply = 0x83;
-constexpr std::uint8_t LastMachineReply = 0x87;
 constexpr int ShortCommandMaxLength = 9;
 constexpr int FirstDataColumn = 4;
 constexpr int MasterPositionRow = 1;
 
 // Sony time-data replies: timer 1, timer 2, LTC, VITC, corrected LTC, corrected VITC.
 bool isTimeData(std::uint8_t cmd2) {
+    namespace reply = proto::sensereply;
     switch (cmd2) {
-        case 0x00:
-        case 0x01:
-        case 0x04:
-        case 0x06:
-        case 0x14:
-        case 0x16:
+        case reply::Timer1:
+        case reply::Timer2:
+        case reply::Ltc:
+        case reply::Vitc:
+        case reply::CorrectedLtc:
+        case reply::CorrectedVitc:
             return true;
         default:
             return false;
     }
+}
+
+// The status sense with its one request byte: 61 20 sn.
+bool isStatusSense(std::uint8_t cmd1, std::uint8_t cmd2) {
+    return cmd1 == frame::cmd1(proto::group::Sense, 1) && cmd2 == proto::sense::Status;
+}
+
+// The Sony locate, 24 31 ff ss mm hh (any data count): its name gets the target time.
+bool isSonyLocate(std::uint8_t cmd1, std::uint8_t cmd2) {
+    return frame::group(cmd1) == proto::group::Transport && cmd2 == proto::transport::Locate;
 }
 
 std::span<const std::uint8_t> dataOf(const Tzr8f& w) {
@@ -116,11 +121,11 @@ void Tzr8f::parseinput() {
     Data1Hex = frame::hex2(RxFrame[3]);
     Data2Hex = frame::hex2(RxFrame[4]);
 
-    if (cmd1 == StatusSense1 && cmd2 == StatusSense2) SenseStart = RxFrame[2] >> 4;
-    if (frame::group(cmd1) == SonyReplyGroup) {
+    if (isStatusSense(cmd1, cmd2)) SenseStart = RxFrame[2] >> 4;
+    if (frame::group(cmd1) == proto::group::SenseReply) {
         if (isTimeData(cmd2))
             updposition();
-        else if (cmd2 == EditPresetTally)
+        else if (cmd2 == proto::sensereply::EditPresetData)
             showEditPreset(*this);
     }
 
@@ -129,9 +134,9 @@ void Tzr8f::parseinput() {
             buildgrid1();
         else
             buildgrid2();
-    } else if (frame::group(cmd1) == 1 && cmd2 == frame::Extended) {
+    } else if (frame::group(cmd1) == proto::group::Reply && cmd2 == proto::Extended) {
         const std::uint8_t kind = RxFrame[2];
-        if (kind >= FirstMachineReply && kind <= LastMachineReply)
+        if (kind >= proto::tallykind::MachineStatus && kind <= proto::tallykind::LastMachineTally)
             buildmcngrid();
         else
             buildgrid2();
@@ -143,19 +148,19 @@ namespace {
 // reply group 1.)
 void nameByGroup(Tzr8f& w, int group) {
     switch (group) {
-        case 0x0:
+        case proto::group::System:
             w.lastcmd0();
             break;
-        case 0x1:
+        case proto::group::Reply:
             w.lastcmd1();
             break;
-        case 0x2:
+        case proto::group::Transport:
             w.lastcmd2();
             break;
-        case 0x4:
+        case proto::group::Preset:
             w.lastcmd4();
             break;
-        case 0x6:
+        case proto::group::Sense:
             w.lastcmd6();
             break;
         default:
@@ -175,8 +180,8 @@ void Tzr8f::buildgrid1() {
     nameByGroup(*this, group);
     grid1->setCell(grid1->ColCount() - 1, row, CmdText);
 
-    if (group == 0x2 || group == 0x4 || TraceChange) {
-        if (CmdText == QLatin1String("Locate")) CmdText = withLocateTime(RxFrame);
+    if (group == proto::group::Transport || group == proto::group::Preset || TraceChange) {
+        if (isSonyLocate(RxFrame[0], RxFrame[1])) CmdText = withLocateTime(RxFrame);
         if (traceCmdOn()) tracecmd();
     }
 }
@@ -198,7 +203,7 @@ void Tzr8f::buildmcngrid() {
     const std::uint8_t kind = RxFrame[2];
     const std::uint8_t machine = RxFrame[3];
     if (machine >= 1 && machine <= 9) {
-        const int col = kind - FirstMachineReply + 1;  // S, O, D for 0x81..0x83
+        const int col = kind - proto::tallykind::MachineStatus + 1;  // S, O, D for 0x81..0x83
         Grid4->setCell(col, machine, rowkey::nextCount(Grid4->cell(col, machine)));
     }
 
@@ -209,7 +214,7 @@ void Tzr8f::buildmcngrid() {
         lastcmd1();
         mcngrid->setCell(mcngrid->ColCount() - 1, row, CmdText);
         if (traceCmdOn() && TraceChange) tracecmd();
-    } else if (kind == MachineDetailsReply) {
+    } else if (kind == proto::tallykind::MachineDetails) {
         SystemAscii();
     }
 }

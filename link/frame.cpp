@@ -1,19 +1,16 @@
 #include "link/frame.h"
 
+#include "link/encode.h"
+
 namespace frame {
 
-std::uint8_t checksum(std::span<const std::uint8_t> bytes) {
-    std::uint8_t sum = 0;
-    for (const std::uint8_t b : bytes) sum = static_cast<std::uint8_t>(sum + b);
-    return sum;
+QByteArray toByteArray(std::span<const std::uint8_t> bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
 }
 
 QByteArray complete(std::span<const std::uint8_t> body) {
-    const int n = dataCount(body[0]);
-    const auto head = body.first(static_cast<std::size_t>(n + 2));
-    QByteArray out(reinterpret_cast<const char*>(head.data()), static_cast<qsizetype>(head.size()));
-    out.append(static_cast<char>(checksum(head)));
-    return out;
+    return toByteArray(encode::complete(body).view());
 }
 
 namespace {

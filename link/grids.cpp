@@ -2,6 +2,7 @@
 // reset of all tables.
 #include "app/Zr8a.h"
 #include "link/StringGrid.h"
+#include "link/tallycodes.h"
 
 #include <QLabel>
 
@@ -42,15 +43,16 @@ constexpr const char* LongHint = "Long Commands or Long Status Replies";
 // the name in the last column.
 struct Preset {
     int row;
-    std::string_view kind;
+    std::uint8_t kind;
     std::string_view name;
 };
-constexpr std::array<Preset, 1> Grid2Presets{{{1, "80", "Master Position"}}};
-constexpr std::array<Preset, 5> McnGridPresets{{{1, "81", "Mcn Status"},
-                                                {2, "82", "Mcn Offset"},
-                                                {3, "83", "Mcn Details"},
-                                                {4, "84", "Ready Data"},
-                                                {5, "85", "Record Data"}}};
+namespace kind = proto::tallykind;
+constexpr std::array<Preset, 1> Grid2Presets{{{1, kind::MasterPosition, "Master Position"}}};
+constexpr std::array<Preset, 5> McnGridPresets{{{1, kind::MachineStatus, "Mcn Status"},
+                                                {2, kind::MachineOffset, "Mcn Offset"},
+                                                {3, kind::MachineDetails, "Mcn Details"},
+                                                {4, kind::MachineReady, "Ready Data"},
+                                                {5, kind::MachineRecord, "Record Data"}}};
 
 QString text(std::string_view s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
@@ -76,10 +78,10 @@ void resetRawGrid(StringGrid& grid, const Format& f, std::span<const Preset> pre
     writeHeaders(grid, f.headers);
     const int nameColumn = grid.ColCount() - 1;
     for (const Preset& p : presets) {
-        grid.setCell(1, p.row, QStringLiteral("1"));
+        grid.setCell(1, p.row, frame::hex1(static_cast<std::uint8_t>(proto::group::Reply)));
         grid.setCell(2, p.row, QStringLiteral("X"));
-        grid.setCell(3, p.row, QStringLiteral("A0"));
-        grid.setCell(4, p.row, text(p.kind));
+        grid.setCell(3, p.row, frame::hex2(proto::Extended));
+        grid.setCell(4, p.row, frame::hex2(p.kind));
         grid.setCell(nameColumn, p.row, text(p.name));
     }
     for (int r = 1; r < grid.RowCount(); ++r) grid.setCell(0, r, QStringLiteral("0"));

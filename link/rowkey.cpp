@@ -6,10 +6,10 @@ Key of(const frame::Bytes& rx) {
     const QString group = frame::hex1(static_cast<std::uint8_t>(frame::group(rx[0])));
     if (rx[1] != frame::Extended) return {group, 3, frame::hex2(rx[1])};
     switch (rx[2]) {
-        case 0x89:
-        case 0x8C:
+        case proto::ext::ToCurrent:
+        case proto::ext::ToMaster:
             return {group, 5, frame::hex2(rx[3])};
-        case 0x8B:
+        case proto::ext::ToSpecified:
             return {group, 6, frame::hex2(rx[4])};
         default:
             return {group, 4, frame::hex2(rx[2])};

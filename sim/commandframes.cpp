@@ -8,47 +8,41 @@
 
 namespace sim::cmd {
 
-namespace {
-constexpr std::uint8_t Ext = frame::Extended;
-
-QByteArray withTime(std::vector<std::uint8_t> body, int frames) {
-    const auto t = timeBytes(frames);
-    body.insert(body.end(), t.begin(), t.end());
-    return frame::complete(body);
+QByteArray bytes(const encode::Frame& frame) {
+    return frame::toByteArray(frame.view());
 }
-}  // namespace
 
 QByteArray make(std::initializer_list<std::uint8_t> body) {
-    const std::vector<std::uint8_t> bytes(body);
-    return frame::complete(bytes);
+    const std::vector<std::uint8_t> data(body);
+    return bytes(encode::complete(data));
 }
 
 QByteArray cyclic(bool on) {
-    return make({0x02, Ext, 0x85, on ? std::uint8_t{1} : std::uint8_t{0}});
+    return bytes(encode::cyclicData(on));
 }
 QByteArray toMachine(std::uint8_t machine, std::uint8_t k) {
-    return make({0x03, Ext, 0x8B, machine, k});
+    return bytes(encode::toMachine(machine, k));
 }
 QByteArray toCurrent(std::uint8_t k) {
-    return make({0x02, Ext, 0x89, k});
+    return bytes(encode::toCurrent(k));
 }
 QByteArray toMaster(std::uint8_t k) {
-    return make({0x02, Ext, 0x8C, k});
+    return bytes(encode::toMaster(k));
 }
 QByteArray locateCurrent(std::uint8_t k, int frames) {
-    return withTime({0x06, Ext, 0x89, k}, frames);
+    return bytes(encode::toCurrentAt(k, timeBytes(frames)));
 }
 QByteArray locateMaster(std::uint8_t k, int frames) {
-    return withTime({0x06, Ext, 0x8C, k}, frames);
+    return bytes(encode::toMasterAt(k, timeBytes(frames)));
 }
 QByteArray locateMachine(std::uint8_t machine, std::uint8_t k, int frames) {
-    return withTime({0x07, Ext, 0x8B, machine, k}, frames);
+    return bytes(encode::toMachineAt(machine, k, timeBytes(frames)));
 }
 QByteArray sonyLocate(int frames) {
-    return withTime({0x24, 0x31}, frames);
+    return bytes(encode::sonyLocate(timeBytes(frames)));
 }
 QByteArray armTracks(std::uint8_t t1, std::uint8_t t2, std::uint8_t t3) {
-    return make({0x04, Ext, 0x8D, t1, t2, t3});
+    return bytes(encode::armTracks({t1, t2, t3}));
 }
 
 }  // namespace sim::cmd

@@ -1,11 +1,17 @@
 #pragma once
-// Command frames a controller puts on the line, completed with their checksums.
+// Command frames a controller puts on the line, completed with their checksums: the frames of
+// link/encode.h as byte strings, with times given as frame counts.
+#include "link/encode.h"
+
 #include <QByteArray>
 
 #include <cstdint>
 #include <initializer_list>
 
 namespace sim::cmd {
+
+// The encoded frame as a byte string.
+QByteArray bytes(const encode::Frame& frame);
 
 // CMD1 CMD2 and data as given (CMD1's count nibble must match), checksum appended.
 QByteArray make(std::initializer_list<std::uint8_t> body);

@@ -1,10 +1,10 @@
 #include "sim/commands.h"
 
-#include "sim/keys.h"
 #include "sim/sonyreplies.h"
 #include "sim/tallies.h"
 #include "sim/timecode.h"
 
+#include "link/codes.h"
 #include "link/frame.h"
 
 namespace sim {
@@ -12,6 +12,7 @@ namespace sim {
 namespace {
 
 using Answers = std::vector<QByteArray>;
+using namespace proto;
 
 // The data bytes of a frame (without CMD1, CMD2 and the checksum).
 std::span<const std::uint8_t> dataOf(std::span<const std::uint8_t> f) {
@@ -36,45 +37,45 @@ Answers extended(Synchroniser& sync, std::span<const std::uint8_t> data) {
     if (data.empty()) return out;
     const auto args = data.subspan(1);
     switch (data[0]) {
-        case 0x85:
+        case ext::CyclicDataEnable:
             sync.setCyclic(at(args, 0) != 0);
             break;
-        case 0x89:
+        case ext::ToCurrent:
             if (!args.empty()) sync.key(sync.selected(), args[0], args.subspan(1));
             break;
-        case 0x8C:
+        case ext::ToMaster:
             if (!args.empty()) sync.key(sync.master(), args[0], args.subspan(1));
             break;
-        case 0x8B:
+        case ext::ToSpecified:
             if (args.size() < 2) break;
-            if (args[0] == 0xA1) {
+            if (args[0] == ext::TargetAll) {
                 sync.keyToAll(args[1]);
-            } else if (args[0] == 0xA0) {
+            } else if (args[0] == ext::TargetGroup) {
                 sync.keyToGroup(args[1]);
             } else {
                 sync.key(args[0], args[1], args.subspan(2));
             }
             break;
-        case 0x8D:
+        case ext::ArmTracks:
             if (args.size() >= 3) {
                 sync.armTracks(args.first<3>());
                 const auto map = sync.readyMap();
                 out.push_back(tally::trackBitMap(tally::ReadyBitMap, map));
             }
             break;
-        case 0x84:
+        case ext::LogicalRecordEnable:
             sync.touchSystemData();
             break;
-        case 0x03:
+        case ext::ResetErrorMessage:
             sync.clearError();
             break;
-        case 0x07:
+        case ext::AllMachineDataRequest:
             allMachineData(sync, out);
             break;
-        case 0x02:
+        case ext::SystemTrackMapRequest:
             out.push_back(tally::trackMap(sync.machines()));
             break;
-        case 0x06: {
+        case ext::SystemSpecRequest: {
             const std::uint8_t rate = sync.machine(sync.master())->setup().frameRate;
             out.push_back(tally::systemSpecification(sync.machineCount(), rate));
             break;
@@ -87,19 +88,19 @@ Answers extended(Synchroniser& sync, std::span<const std::uint8_t> data) {
 
 bool isSonyTransport(std::uint8_t cmd2) {
     switch (cmd2) {
-        case 0x00:
-        case 0x01:
-        case 0x02:
-        case 0x0F:
-        case 0x10:
-        case 0x20:
-        case 0x11:
-        case 0x21:
-        case 0x12:
-        case 0x22:
-        case 0x13:
-        case 0x23:
-        case 0x31:
+        case transport::Stop:
+        case transport::Play:
+        case transport::Record:
+        case transport::Eject:
+        case transport::FastForward:
+        case transport::FastReverse:
+        case transport::JogForward:
+        case transport::JogReverse:
+        case transport::VariForward:
+        case transport::VariReverse:
+        case transport::ShuttleForward:
+        case transport::ShuttleReverse:
+        case transport::Locate:
             return true;
         default:
             return false;
@@ -110,45 +111,45 @@ void sonyTransport(Machine& m, std::uint8_t cmd2, std::span<const std::uint8_t> 
     if (!isSonyTransport(cmd2)) return;  // standby, EE, edit and the rest change nothing we report
     m.setChase(false);
     // Without a cassette the deck accepts the command and goes nowhere.
-    if (!m.hasTape() && cmd2 != 0x00) return;
+    if (!m.hasTape() && cmd2 != transport::Stop) return;
     switch (cmd2) {
-        case 0x00:
+        case transport::Stop:
             m.stop();
             break;
-        case 0x01:
+        case transport::Play:
             m.play();
             break;
-        case 0x02:
+        case transport::Record:
             m.record(true);
             break;
-        case 0x0F:
+        case transport::Eject:
             m.eject();
             break;
-        case 0x10:
+        case transport::FastForward:
             m.wind(true);
             break;
-        case 0x20:
+        case transport::FastReverse:
             m.wind(false);
             break;
-        case 0x11:
+        case transport::JogForward:
             m.jog(true);
             break;
-        case 0x21:
+        case transport::JogReverse:
             m.jog(false);
             break;
-        case 0x12:
+        case transport::VariForward:
             m.vari(true);
             break;
-        case 0x22:
+        case transport::VariReverse:
             m.vari(false);
             break;
-        case 0x13:
+        case transport::ShuttleForward:
             m.shuttle(true);
             break;
-        case 0x23:
+        case transport::ShuttleReverse:
             m.shuttle(false);
             break;
-        case 0x31:
+        case transport::Locate:
             if (data.size() >= 4) m.locate(framesOf(data[0], data[1], data[2], data[3]), false);
             break;
         default:
@@ -161,19 +162,22 @@ Answers sense(Synchroniser& sync, std::uint8_t cmd2, std::span<const std::uint8_
     const int masterPosition = sync.view().position;
     const std::uint8_t request = at(data, 0);
     switch (cmd2) {
-        case 0x0C: {
-            std::uint8_t kind = 0x04;                                         // LTC
-            if ((request & 0x01) == 0 && (request & 0x02) != 0) kind = 0x06;  // VITC
-            if ((request & 0x03) == 0 && (request & 0x04) != 0) kind = 0x00;  // timer 1
+        case sense::CurrentTime: {
+            // LTC unless only VITC, or only timer 1, is asked for.
+            namespace ask = proto::timerequest;
+            std::uint8_t kind = sensereply::Ltc;
+            if ((request & ask::Ltc) == 0 && (request & ask::Vitc) != 0) kind = sensereply::Vitc;
+            if ((request & (ask::Ltc | ask::Vitc)) == 0 && (request & ask::Timer1) != 0)
+                kind = sensereply::Timer1;
             return {sony::timeData(kind, masterPosition)};
         }
-        case 0x0A:
-            return {sony::timeData(0x08, masterPosition + FramesPerSecond * 3600)};
-        case 0x20: {
+        case sense::GenTime:
+            return {sony::timeData(sensereply::GenTime, masterPosition + FramesPerSecond * 3600)};
+        case sense::Status: {
             const auto status = current.sonyStatus();
             return {sony::statusData(request >> 4, request & 0x0F, status)};
         }
-        case 0x30: {
+        case sense::EditPreset: {
             const auto& arm = sync.armMask();
             const std::array<std::uint8_t, 4> preset{arm[0], arm[1], arm[2], 0x00};
             const int n = std::min(request & 0x0F, 4);
@@ -194,20 +198,21 @@ std::vector<QByteArray> answer(Synchroniser& sync, std::span<const std::uint8_t>
     const auto data = dataOf(f);
     if (frame::isReply(cmd1)) return {};  // another device's reply: not for us
     switch (frame::group(cmd1)) {
-        case 0:
-            if (cmd2 == frame::Extended) return extended(sync, data);
-            if (cmd2 == 0x11) {
+        case group::System:
+            if (cmd2 == proto::Extended) return extended(sync, data);
+            if (cmd2 == systemcmd::DeviceTypeRequest) {
                 const MachineSetup& s = sync.machine(sync.selected())->setup();
                 return {sony::deviceType(s.sonyId1, s.sonyId2)};
             }
-            if (cmd2 == 0x0C || cmd2 == 0x1D) return {sony::ack()};
+            if (cmd2 == systemcmd::LocalDisable || cmd2 == systemcmd::LocalEnable)
+                return {sony::ack()};
             return {sony::nak(sony::UnknownCommand)};
-        case 2:
+        case group::Transport:
             sonyTransport(*sync.machine(sync.selected()), cmd2, data);
             return {sony::ack()};
-        case 4:
+        case group::Preset:
             return {sony::ack()};
-        case 6:
+        case group::Sense:
             return sense(sync, cmd2, data);
         default:
             return {sony::nak(sony::UnknownCommand)};

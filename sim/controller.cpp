@@ -3,6 +3,8 @@
 #include "sim/commandframes.h"
 #include "sim/keys.h"
 
+#include "link/encode.h"
+
 #include <algorithm>
 
 namespace sim {
@@ -12,6 +14,9 @@ constexpr std::int64_t KeepAlivePeriods = 25;  // the cyclic request once a seco
 constexpr std::int64_t TimePollPeriods = 5;
 constexpr std::int64_t StatusPollPeriods = 10;
 constexpr std::int64_t OpeningPeriods = 60;
+// The record-enable map of the opening: tracks 1 and 2.
+constexpr std::array<std::uint8_t, 3> FirstTwoTracks{0x03, 0x00, 0x00};
+using namespace proto;
 }  // namespace
 
 Controller::Controller(int machineCount, std::uint64_t seed)
@@ -20,8 +25,8 @@ Controller::Controller(int machineCount, std::uint64_t seed)
 std::vector<QByteArray> Controller::period(std::int64_t n, const Synchroniser& sync) {
     std::vector<QByteArray> out;
     if (n % KeepAlivePeriods == 0) out.push_back(cmd::cyclic(true));
-    if (n % TimePollPeriods == 2) out.push_back(cmd::make({0x61, 0x0C, 0x01}));
-    if (n % StatusPollPeriods == 6) out.push_back(cmd::make({0x61, 0x20, 0x0A}));
+    if (n % TimePollPeriods == 2) out.push_back(cmd::bytes(encode::timeSense(timerequest::Ltc)));
+    if (n % StatusPollPeriods == 6) out.push_back(cmd::bytes(encode::statusSense(0, 10)));
     if (n < OpeningPeriods) {
         const QByteArray f = opening(n);
         if (!f.isEmpty()) out.push_back(f);
@@ -40,21 +45,21 @@ QByteArray Controller::opening(std::int64_t n) {
         case 3:
             return cmd::toMachine(1, key::SelMachine);
         case 8:
-            return cmd::make({0x03, 0xA0, 0x8B, 0xA1, 0x8C});  // all machines chase on
+            return cmd::bytes(encode::toAll(ext::AllChaseOn));
         case 12:
             return cmd::toMaster(key::Play);
         case 20:
-            return cmd::make({0x00, 0x11});
+            return cmd::bytes(encode::deviceTypeRequest());
         case 28:
-            return cmd::make({0x01, 0xA0, 0x06});
+            return cmd::bytes(encode::extendedCommand(ext::SystemSpecRequest));
         case 34:
-            return cmd::make({0x01, 0xA0, 0x02});
+            return cmd::bytes(encode::extendedCommand(ext::SystemTrackMapRequest));
         case 40:
-            return cmd::armTracks(0x03, 0x00, 0x00);
+            return cmd::armTracks(FirstTwoTracks[0], FirstTwoTracks[1], FirstTwoTracks[2]);
         case 46:
-            return cmd::make({0x04, 0xA0, 0x84, 0x03, 0x00, 0x00});
+            return cmd::bytes(encode::recordEnable(FirstTwoTracks));
         case 52:
-            return cmd::make({0x61, 0x30, 0x04});
+            return cmd::bytes(encode::editPresetSense(4));
         default:
             return {};
     }
@@ -85,10 +90,12 @@ QByteArray Controller::action(const Synchroniser& sync) {
         return cmd::locateMachine(m, key::Locate, near(mc != nullptr ? mc->position() : masterPos));
     }
     if (choice < 68) {
-        constexpr std::array<std::uint8_t, 5> sony{0x00, 0x01, 0x10, 0x20, 0x52};
+        constexpr std::array<std::uint8_t, 5> sony{transport::Stop, transport::Play,
+                                                   transport::FastForward, transport::FastReverse,
+                                                   transport::TensionRelease};
         const std::uint8_t c = sony[static_cast<std::size_t>(rng_.range(0, 4))];
         if (rng_.chance(0.3)) return cmd::sonyLocate(near(masterPos));
-        return cmd::make({0x20, c});
+        return cmd::bytes(encode::message(group::Transport, c));
     }
     if (choice < 74) {
         return cmd::armTracks(static_cast<std::uint8_t>(rng_.range(0, 255)),
@@ -98,14 +105,14 @@ QByteArray Controller::action(const Synchroniser& sync) {
         const std::uint8_t k = rng_.chance(0.5) ? key::RecordOn : key::RecordOff;
         return cmd::toMachine(static_cast<std::uint8_t>(rng_.range(1, std::min(3, machines_))), k);
     }
-    if (choice < 86) return cmd::make({0x01, 0xA0, 0x07});
+    if (choice < 86) return cmd::bytes(encode::extendedCommand(ext::AllMachineDataRequest));
     if (choice < 90) {
-        const std::uint8_t code = rng_.chance(0.7) ? 0x8C : 0x8E;  // all chase on / clear
-        return cmd::make({0x03, 0xA0, 0x8B, 0xA1, code});
+        const std::uint8_t sub = rng_.chance(0.7) ? ext::AllChaseOn : ext::AllChaseClear;
+        return cmd::bytes(encode::toAll(sub));
     }
-    if (choice < 94) return cmd::make({0x00, 0x11});
-    if (choice < 97) return cmd::make({0x61, 0x0A, 0x01});
-    return cmd::make({0x61, 0x30, 0x04});
+    if (choice < 94) return cmd::bytes(encode::deviceTypeRequest());
+    if (choice < 97) return cmd::bytes(encode::genTimeSense(timerequest::Ltc));
+    return cmd::bytes(encode::editPresetSense(4));
 }
 
 }  // namespace sim

@@ -1,5 +1,7 @@
 #pragma once
 // Plain Sony 9-pin replies the synchroniser gives when it is spoken to as a Sony device.
+#include "link/codes.h"
+
 #include <QByteArray>
 
 #include <array>
@@ -9,14 +11,14 @@
 namespace sim::sony {
 
 // NAK reasons (bits of the NAK's data byte).
-inline constexpr std::uint8_t UnknownCommand = 0x01;
-inline constexpr std::uint8_t ChecksumError = 0x04;
+using proto::nak::ChecksumError;
+using proto::nak::UnknownCommand;
 
 //   10 01 11                          ACK
 QByteArray ack();
 //   11 12 rr cs                       NAK, rr the reasons
 QByteArray nak(std::uint8_t reasons);
-//   74 kk ff ss mm hh cs              time data of kind kk (04 LTC, 06 VITC, 00 timer 1, 08 gen)
+//   74 kk ff ss mm hh cs              time data of kind kk (proto::sensereply)
 QByteArray timeData(std::uint8_t kind, int frames);
 //   12 11 i1 i2 cs                    device type
 QByteArray deviceType(std::uint8_t id1, std::uint8_t id2);

@@ -1,7 +1,9 @@
 #pragma once
-// The synchroniser's tallies: group-1 replies with CMD2 0xA0, DATA0 the kind. Each builder draws
-// its frame above it; all of them end in frame::complete, the checksum the analyser checks.
+// The synchroniser's tallies: group-1 replies with CMD2 0xA0, DATA0 the kind (link/tallycodes.h).
+// Each builder draws its frame above it; link/encode.h builds them.
 #include "sim/machine.h"
+
+#include "link/tallycodes.h"
 
 #include <QByteArray>
 
@@ -10,16 +12,16 @@
 
 namespace sim::tally {
 
-inline constexpr std::uint8_t MasterPosition = 0x80;
-inline constexpr std::uint8_t MachineStatus = 0x81;
-inline constexpr std::uint8_t MachineOffset = 0x82;
-inline constexpr std::uint8_t MachineDetails = 0x83;
-inline constexpr std::uint8_t MachineReady = 0x84;
-inline constexpr std::uint8_t MachineRecord = 0x85;
-inline constexpr std::uint8_t ReadyBitMap = 0x91;
-inline constexpr std::uint8_t RecordBitMap = 0x92;
-inline constexpr std::uint8_t TrackMap = 0x93;
-inline constexpr std::uint8_t SystemSpecification = 0x94;
+using proto::tallykind::MachineDetails;
+using proto::tallykind::MachineOffset;
+using proto::tallykind::MachineReady;
+using proto::tallykind::MachineRecord;
+using proto::tallykind::MachineStatus;
+using proto::tallykind::MasterPosition;
+using proto::tallykind::ReadyBitMap;
+using proto::tallykind::RecordBitMap;
+using proto::tallykind::SystemSpecification;
+using proto::tallykind::TrackMap;
 
 struct SystemView {
     std::uint8_t master;    // machine number

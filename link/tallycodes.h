@@ -1,0 +1,98 @@
+#pragma once
+// The extended tallies: group-1 replies with CMD2 0xA0, DATA0 the kind. Their kinds, and the data
+// byte number (DATAk, k = 0 the kind) of every field in the ones this system builds or decodes.
+//
+//   1N A0 kk mm .. cs
+//   |  |  |  \_ mm: machine number for kk 81..87 (1 = A, 2 = B, ...)
+//   |  |  \____ kk: what the tally carries
+//   |  \_______ extended message set
+//   \__________ group 1 (a reply), N data bytes
+#include <cstddef>
+#include <cstdint>
+
+namespace proto {
+
+namespace tallykind {
+inline constexpr std::uint8_t MasterPosition = 0x80;
+inline constexpr std::uint8_t MachineStatus = 0x81;
+inline constexpr std::uint8_t MachineOffset = 0x82;
+inline constexpr std::uint8_t MachineDetails = 0x83;
+inline constexpr std::uint8_t MachineReady = 0x84;
+inline constexpr std::uint8_t MachineRecord = 0x85;
+inline constexpr std::uint8_t LastMachineTally = 0x87;  // 81..87 speak of one machine
+inline constexpr std::uint8_t ReadyBitMap = 0x91;
+inline constexpr std::uint8_t RecordBitMap = 0x92;
+inline constexpr std::uint8_t TrackMap = 0x93;
+inline constexpr std::uint8_t SystemSpecification = 0x94;
+}  // namespace tallykind
+
+//   19 A0 80 mm pp pp pp ss cc ee xx cs
+namespace masterposition {
+inline constexpr int Master = 1;
+inline constexpr int Position = 2;  // three bytes, MSB first
+inline constexpr int Status = 5;
+inline constexpr int Selected = 6;
+inline constexpr int Error = 7;
+inline constexpr int Spare = 8;
+inline constexpr std::size_t DataCount = 9;
+}  // namespace masterposition
+
+//   1A A0 81 mm tt s1 s2 pp pp pp ee s3 cs
+namespace machinestatus {
+inline constexpr int Machine = 1;
+inline constexpr int State = 2;
+inline constexpr int Status1 = 3;
+inline constexpr int Status2 = 4;
+inline constexpr int Position = 5;  // three bytes, MSB first
+inline constexpr int SyncError = 8;
+inline constexpr int Status3 = 9;
+inline constexpr std::size_t DataCount = 10;
+}  // namespace machinestatus
+
+//   16 A0 82 mm oo oo oo sf cs
+namespace machineoffset {
+inline constexpr int Machine = 1;
+inline constexpr int Offset = 2;  // three bytes, MSB first
+inline constexpr int SubFrames = 5;
+inline constexpr std::size_t DataCount = 6;
+}  // namespace machineoffset
+
+//   1C A0 83 mm i1 i2 tr dd n1 n2 n3 n4 n5 n6 cs
+namespace machinedetails {
+inline constexpr int Machine = 1;
+inline constexpr int SonyId = 2;  // two bytes
+inline constexpr int Tracks = 4;
+inline constexpr int Details = 5;
+inline constexpr int Name = 6;
+inline constexpr int NameLength = 6;
+inline constexpr std::size_t DataCount = 12;
+}  // namespace machinedetails
+
+//   15 A0 84 mm t1 t2 t3 cs   (84 ready, 85 record: tracks 1-24, bit 0 first)
+namespace machinetracks {
+inline constexpr int Machine = 1;
+inline constexpr int Tracks = 2;  // three bytes
+inline constexpr std::size_t DataCount = 5;
+}  // namespace machinetracks
+
+//   1N A0 91 b1 .. b14 cs     (91 ready, 92 record; b1 tracks 1-8, bit 0 the lowest)
+namespace bitmap {
+inline constexpr int Map = 1;
+inline constexpr std::size_t MaxBytes = 14;
+}  // namespace bitmap
+
+//   1N A0 93 m1 t1 m2 t2 .. cs   each machine and its record-tracks code
+namespace trackmap {
+inline constexpr int FirstMachine = 1;
+inline constexpr std::size_t MaxMachines = 7;
+}  // namespace trackmap
+
+//   15 A0 94 nm fr vv vv cs   nm machines; fr system frame rate; vv vv a version
+namespace systemspec {
+inline constexpr int Machines = 1;
+inline constexpr int FrameRate = 2;
+inline constexpr int Version = 3;  // two bytes
+inline constexpr std::size_t DataCount = 5;
+}  // namespace systemspec
+
+}  // namespace proto
