@@ -3,6 +3,7 @@
 // until the `Position` label, painted after its text changed, shows it.
 #include "app/Zr8a.h"
 #include "bench/rig.h"
+#include "link/encode.h"
 #include "link/frame.h"
 
 #include <QCoreApplication>
@@ -31,18 +32,7 @@ class PaintWatch : public QObject {
 };
 
 QByteArray masterPosition(int frames) {
-    const std::array<std::uint8_t, 11> body{0x19,
-                                            0xA0,
-                                            0x80,
-                                            1,
-                                            static_cast<std::uint8_t>(frames >> 16),
-                                            static_cast<std::uint8_t>(frames >> 8),
-                                            static_cast<std::uint8_t>(frames),
-                                            0,
-                                            1,
-                                            0,
-                                            0};
-    return frame::complete(body);
+    return frame::toByteArray(encode::masterPosition({1, frames, 0, 1, 0}).view());
 }
 
 void ByteToScreenLatency(benchmark::State& state) {

@@ -1,25 +1,20 @@
 #include "bench/traffic.h"
 
+#include "link/encode.h"
 #include "link/frame.h"
 
 #include <random>
 #include <vector>
 
 namespace {
-QByteArray make(std::initializer_list<int> body) {
-    std::vector<std::uint8_t> bytes;
-    for (const int b : body) bytes.push_back(static_cast<std::uint8_t>(b));
-    return frame::complete(bytes);
+using namespace proto;
+
+QByteArray bytes(const encode::Frame& f) {
+    return frame::toByteArray(f.view());
 }
 
-int hi(int v) {
-    return (v >> 16) & 0xFF;
-}
-int mid(int v) {
-    return (v >> 8) & 0xFF;
-}
-int lo(int v) {
-    return v & 0xFF;
+std::uint8_t byte(int v) {
+    return static_cast<std::uint8_t>(v & 0xFF);
 }
 }  // namespace
 
@@ -29,30 +24,37 @@ QList<QByteArray> tallyMix(int periods) {
     QList<QByteArray> out;
     int position = 90000;
     for (int p = 0; p < periods; ++p, ++position) {
-        const int machine = 1 + p % 6;
-        out << make({0x19, 0xA0, 0x80, 1, hi(position), mid(position), lo(position), 0x44, 2,
-                     p % 97 == 0 ? 3 : 0, 0});
+        const std::uint8_t machine = byte(1 + p % 6);
+        out << bytes(encode::masterPosition({1, position, 0x44, 2, byte(p % 97 == 0 ? 3 : 0)}));
         switch (p % 4) {
             case 0:
-                out << make({0x1A, 0xA0, 0x81, machine, p % 40 < 20 ? 3 : 1, 0x40, 0x48,
-                             hi(position), mid(position), lo(position), (p / 8) % 5, 0x01});
+                out << bytes(encode::machineStatus({machine, byte(p % 40 < 20 ? 3 : 1), 0x40, 0x48,
+                                                    position, byte((p / 8) % 5), 0x01}));
                 break;
             case 1:
-                out << make({0x16, 0xA0, 0x82, machine, 0, 5, 0xDC, p % 80});
+                out << bytes(encode::machineOffset({machine, 0x05DC, byte(p % 80)}));
                 break;
-            case 2:
-                out << make({0x1C, 0xA0, 0x83, machine, 0x20, 0x24, 0x03, 0x80, 'V', 'T', 'R', ' ',
-                             '0', '0' + machine});
+            case 2: {
+                const char name[] = {'V', 'T', 'R', ' ', '0', static_cast<char>('0' + machine)};
+                out << bytes(encode::machineDetails(
+                    {machine, 0x20, 0x24, 0x03, 0x80, std::string_view(name, sizeof name)}));
                 break;
-            default:
-                out << make({0x13, 0xA0, 0x91, 0x0F, 0x00});
+            }
+            default: {
+                const std::array<std::uint8_t, 2> map{0x0F, 0x00};
+                out << bytes(encode::trackBitMap(tallykind::ReadyBitMap, map));
                 break;
+            }
         }
-        if (p % 26 == 0) out << make({0x02, 0xA0, 0x85, 0x01});
+        if (p % 26 == 0) out << bytes(encode::cyclicData(true));
         if (p % 10 == 0) {
-            out << make({0x61, 0x0C, 0x01}) << make({0x74, 0x04, lo(p), 0x10, 0x20, 0x01});
+            out << bytes(encode::timeSense(timerequest::Ltc))
+                << bytes(encode::timeData(sensereply::Ltc, {byte(p), 0x10, 0x20, 0x01}));
         }
-        if (p % 50 == 0) out << make({0x20, 0x01}) << make({0x10, 0x01});
+        if (p % 50 == 0) {
+            out << bytes(encode::message(group::Transport, transport::Play))
+                << bytes(encode::ack());
+        }
     }
     return out;
 }
@@ -61,16 +63,18 @@ QList<QByteArray> worstCase(int frames) {
     QList<QByteArray> out;
     for (int f = 0; f < frames; ++f) {
         const int v = f & 0xFF;
-        std::vector<std::uint8_t> body;
+        // Fifteen data bytes, each after the kind (and the machine) moving with the frame.
+        std::array<std::uint8_t, frame::MaxDataCount - 1> data{};
+        for (std::size_t k = 0; k < data.size(); ++k) data[k] = byte(v + 3 + static_cast<int>(k));
         if (f % 2 == 0) {
             // The monitored machine's status tally with every byte moving: mcngrid and the panel.
-            body = {0x1F, 0xA0, 0x81, 0x01};
+            data[0] = 1;
+            out << bytes(encode::extendedTally(tallykind::MachineStatus, data));
         } else {
             // A long command of changing kind and data: grid2, named and shown in `command`.
-            body = {0x0F, 0xA0, static_cast<std::uint8_t>(0x80 + f % 12)};
+            const auto kind = static_cast<std::uint8_t>(ext::UnitConfigData + f % 12);
+            out << bytes(encode::extendedCommand(kind, data));
         }
-        while (body.size() < 17) body.push_back(static_cast<std::uint8_t>(v + body.size()));
-        out << frame::complete(body);
     }
     return out;
 }
