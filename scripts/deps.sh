@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running, testing and packaging the analyser need.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick x11-utils clang libclang-rt-14-dev fonts-dejavu-core
           help2man dpkg-dev file desktop-file-utils appstream man-db passwd util-linux)
 missing=()
