@@ -1,6 +1,7 @@
 // Where the user's files and the protocol documents are, from the program's folder, whether it
 // may be written to, and the environment.
 #include "app/appfolders.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ReadOnlyCurrentFolder", "/media/cd/bin", false, "", "/home/op",
              "/home/op/.local/share/quenlar/", "/media/cd/share/quenlar/"},
         Case{"NoHomeStaysBesideTheProgram", "/usr/bin/", false, "", "", "/usr/bin/", "/usr/bin/"}),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+    paramname::from([](const Case& c) { return c.name; }));
 
 // Root may write into any folder of a writable file system whatever its mode, so a folder that
 // is not writable for everyone alike is one that does not exist, or a path through a file.

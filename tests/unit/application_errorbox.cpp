@@ -2,6 +2,7 @@
 // text and caption; the hint delay; the key preview.
 #include "app/Application.h"
 #include "serial/AppError.h"
+#include "tests/support/paramname.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(LastCharacter, BoxTextRule,
                                            BoxText{"already.", "already."},
                                            BoxText{"dash-", "dash-"}, BoxText{"slash/", "slash/."},
                                            BoxText{"number 7", "number 7."},
-                                           BoxText{"(paren)", "(paren)"}, BoxText{"", ""}));
+                                           BoxText{"(paren)", "(paren)"}, BoxText{"", ""}),
+                         paramname::from([](const BoxText& c) { return c.raised; }));
 
 TEST_F(ErrorBox, FailureInAnEventHandlerIsShownAndTheLoopGoesOn) {
     Failing target;

@@ -1,6 +1,7 @@
 // What start-up makes of the command line and of the program's path.
 #include "app/startup.h"
 #include "serial/AppError.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,8 @@ TEST_P(PortParameter, DecimalNumbersGiveThePort) {
 INSTANTIATE_TEST_SUITE_P(Decimal, PortParameter,
                          ::testing::Values(PortArgument{"1", 1}, PortArgument{"3", 3},
                                            PortArgument{"07", 7}, PortArgument{"0", 0},
-                                           PortArgument{"65535", 65535}));
+                                           PortArgument{"65535", 65535}),
+                         paramname::from([](const PortArgument& c) { return c.text; }));
 
 struct BadArgument {
     const char* text;
@@ -44,14 +46,16 @@ INSTANTIATE_TEST_SUITE_P(NotDecimal, BadPortParameter,
                                                        "'0x10' is not a valid integer value"},
                                            BadArgument{"$10", "'$10' is not a valid integer value"},
                                            BadArgument{"3.5", "'3.5' is not a valid integer value"},
-                                           BadArgument{"", "'' is not a valid integer value"}));
+                                           BadArgument{"", "'' is not a valid integer value"}),
+                         paramname::from([](const BadArgument& c) { return c.text; }));
 
 // A number no port can have would otherwise wrap round to another port (65537 to port 1).
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, BadPortParameter,
     ::testing::Values(BadArgument{"65536", "'65536' is not a valid port number"},
                       BadArgument{"65537", "'65537' is not a valid port number"},
-                      BadArgument{"-1", "'-1' is not a valid port number"}));
+                      BadArgument{"-1", "'-1' is not a valid port number"}),
+    paramname::from([](const BadArgument& c) { return c.text; }));
 
 struct ProgramPath {
     const char* path;
@@ -70,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, ProgramFolder,
     ::testing::Values(ProgramPath{"/opt/quenlar/bin/quenlar", "/opt/quenlar/bin/"},
                       ProgramPath{"/quenlar", "/"}, ProgramPath{"bin/quenlar", "bin/"},
-                      ProgramPath{"quenlar", "/home/op/work"}, ProgramPath{"", "/home/op/work"}));
+                      ProgramPath{"quenlar", "/home/op/work"}, ProgramPath{"", "/home/op/work"}),
+    paramname::from([](const ProgramPath& c) {
+        return std::string_view(c.path).starts_with('/') ? paramname::join("Root", c.path)
+                                                         : paramname::safe(c.path);
+    }));
 
 TEST(PortButton, ShowsComAndThePortNumber) {
     EXPECT_EQ(startup::portCaption(1), QStringLiteral("Com1"));

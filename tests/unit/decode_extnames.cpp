@@ -1,4 +1,5 @@
 #include "decode/extnames.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ TEST_P(KeyCommandName, IsTheListedNameOfItsNumber) {
               QLatin1String(keyCommandNames()[static_cast<std::size_t>(k)]));
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, KeyCommandName, ::testing::Range(0, 48));
+INSTANTIATE_TEST_SUITE_P(Numbers, KeyCommandName, ::testing::Range(0, 48), paramname::ByValue());
 
 struct FoldCase {
     std::uint8_t number;
@@ -44,11 +45,12 @@ TEST_P(KeyCommandFold, MapsNumbersAboveTheTableOntoTwentyPlusTheLowNibble) {
     EXPECT_EQ(decode::keyCommandName(GetParam().number), QLatin1String(GetParam().name));
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, KeyCommandFold,
-                         ::testing::Values(FoldCase{0x30, "Locate"}, FoldCase{0x45, "Set Gen"},
-                                           FoldCase{0xFF, "$2F"}, FoldCase{0x35, "Set Gen"},
-                                           FoldCase{0x44, "Set Offset"}, FoldCase{0x2F, "$2F"},
-                                           FoldCase{0x90, "Locate"}));
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, KeyCommandFold,
+    ::testing::Values(FoldCase{0x30, "Locate"}, FoldCase{0x45, "Set Gen"}, FoldCase{0xFF, "$2F"},
+                      FoldCase{0x35, "Set Gen"}, FoldCase{0x44, "Set Offset"},
+                      FoldCase{0x2F, "$2F"}, FoldCase{0x90, "Locate"}),
+    paramname::from([](const FoldCase& c) { return paramname::hex(c.number); }));
 
 struct KindCase {
     std::uint8_t kind;
@@ -130,7 +132,14 @@ TEST_P(ExtendedCommandName, FollowsTheKindAndItsArguments) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ExtendedCommandName, ::testing::ValuesIn(kinds()));
+INSTANTIATE_TEST_SUITE_P(Kinds, ExtendedCommandName, ::testing::ValuesIn(kinds()),
+                         paramname::from([](const KindCase& c) {
+                             const auto arg = [](std::optional<std::uint8_t> d) {
+                                 return d ? paramname::hex(*d) : "None";
+                             };
+                             return paramname::join(paramname::hex(c.kind), arg(c.args.data1),
+                                                    arg(c.args.data2));
+                         }));
 
 TEST(ExtendedCommandNames, OnlyTheListedKindsHaveAFixedName) {
     const std::vector<int> named{0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,

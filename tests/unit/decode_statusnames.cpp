@@ -1,4 +1,5 @@
 #include "decode/statusnames.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnCase{0x10, {"", "", "", "", "Goto", "", "Locked", ""}},
                       ColumnCase{0x20, {"", "", "", "", "", "Record", "Locked", ""}},
                       ColumnCase{0x40, {"", "", "", "", "", "", "Not Lock", ""}},
-                      ColumnCase{0x80, {"", "", "", "", "", "", "Locked", "Reverse"}}));
+                      ColumnCase{0x80, {"", "", "", "", "", "", "Locked", "Reverse"}}),
+    paramname::from([](const ColumnCase& c) { return paramname::hex(c.byte); }));
 
 class Status2Column : public ::testing::TestWithParam<ColumnCase> {};
 TEST_P(Status2Column, ShowsConditionStillCuedAndSpeed) {
@@ -72,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{0x80, {"Normal", nullptr, nullptr, "", "", nullptr, "Slow Speed", nullptr}},
         ColumnCase{0xC0, {"Normal", nullptr, nullptr, "", "", nullptr, "Slow Speed", nullptr}},
         ColumnCase{
-            0x5A,
-            {"Tape End", nullptr, nullptr, "Still", "Cued", nullptr, "Fast Speed", nullptr}}));
+            0x5A, {"Tape End", nullptr, nullptr, "Still", "Cued", nullptr, "Fast Speed", nullptr}}),
+    paramname::from([](const ColumnCase& c) { return paramname::hex(c.byte); }));
 
 class Status3Column : public ::testing::TestWithParam<ColumnCase> {};
 TEST_P(Status3Column, ShowsEachShownBitOnItsRow) {
@@ -91,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnCase{0x10, {"", nullptr, nullptr, "", "Chase Grp", "", "", ""}},
                       ColumnCase{0x20, {"", nullptr, nullptr, "", "", "Prog Ply", "", ""}},
                       ColumnCase{0x40, {"", nullptr, nullptr, "", "", "", "Ram Scrub", ""}},
-                      ColumnCase{0x80, {"", nullptr, nullptr, "", "", "", "", "Field 1"}}));
+                      ColumnCase{0x80, {"", nullptr, nullptr, "", "", "", "", "Field 1"}}),
+    paramname::from([](const ColumnCase& c) { return paramname::hex(c.byte); }));
 
 struct SyncCase {
     std::uint8_t byte;
@@ -104,6 +107,7 @@ TEST_P(SyncError, IsSignAndMagnitude) {
 INSTANTIATE_TEST_SUITE_P(Bytes, SyncError,
                          ::testing::Values(SyncCase{0x85, "- 5"}, SyncCase{0x05, "+ 5"},
                                            SyncCase{0x80, "0"}, SyncCase{0x00, "0"},
-                                           SyncCase{0x7F, "+ 127"}, SyncCase{0xFF, "- 127"}));
+                                           SyncCase{0x7F, "+ 127"}, SyncCase{0xFF, "- 127"}),
+                         paramname::from([](const SyncCase& c) { return paramname::hex(c.byte); }));
 
 }  // namespace

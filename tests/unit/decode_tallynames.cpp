@@ -1,4 +1,5 @@
 #include "decode/tallynames.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,10 @@ TEST_P(TallyName, IsTheListedText) {
     EXPECT_EQ(*name, QLatin1String(GetParam().name));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, TallyName, ::testing::ValuesIn(tallies()));
+INSTANTIATE_TEST_SUITE_P(Kinds, TallyName, ::testing::ValuesIn(tallies()),
+                         paramname::from([](const TallyCase& c) {
+                             return paramname::join(paramname::hex(c.kind), c.name);
+                         }));
 
 TEST(TallyNames, OtherKindsHaveNoName) {
     const std::vector<TallyCase> listed = tallies();
@@ -78,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StateCase{13, "Vari-Fwd"}, StateCase{14, "Vari-Rvs"}, StateCase{15, "15"},
                       StateCase{16, "Locate"}, StateCase{17, "17"}, StateCase{18, "18"},
                       StateCase{19, "Record On"}, StateCase{0, "0"}, StateCase{20, "20"},
-                      StateCase{255, "255"}));
+                      StateCase{255, "255"}),
+    paramname::from([](const StateCase& c) { return paramname::join(c.code, c.name); }));
 
 TEST(TrackGrid, HeadersCountEightTracksPerColumn) {
     EXPECT_EQ(decode::trackHeader(1), QStringLiteral("1 - 8"));

@@ -1,4 +1,5 @@
 #include "decode/timecode.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FramesCase{16777215, 3, "00:00:00:00"}, FramesCase{500, 9, "00:00:00:00"},
                       FramesCase{108000, 1, "01:00:00:00"}, FramesCase{107999, 1, "00:59:59:29"},
                       FramesCase{86400, 2, "01:00:00:00"}, FramesCase{86399, 2, "00:59:59:23"},
-                      FramesCase{8999999, 0, "99:59:59:24"},
-                      FramesCase{9000000, 0, "100:00:00:0"}));
+                      FramesCase{8999999, 0, "99:59:59:24"}, FramesCase{9000000, 0, "100:00:00:0"}),
+    paramname::from([](const FramesCase& c) { return paramname::join(c.frames, "Rate", c.rate); }));
 
 struct BitsCase {
     int value;
@@ -44,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(Bytes, BitPicture,
                                            BitsCase{0x0F, "1111 0000"}, BitsCase{0x00, "0000 0000"},
                                            BitsCase{0x35, "1010 1100"}, BitsCase{0xA5, "1010 0101"},
                                            BitsCase{0xFF, "1111 1111"},
-                                           BitsCase{0x1FE, "0111 1111"}));
+                                           BitsCase{0x1FE, "0111 1111"}),
+                         paramname::from([](const BitsCase& c) {
+                             return paramname::hex(static_cast<unsigned>(c.value));
+                         }));
 
 TEST(TimeOfDay, HasTwoDigitFieldsAndThreeDigitMilliseconds) {
     EXPECT_EQ(timecode::timeOfDay(QTime(14, 7, 9, 5)), QStringLiteral("14:07:09.005"));

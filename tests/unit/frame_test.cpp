@@ -1,4 +1,5 @@
 #include "link/frame.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,11 @@ TEST_P(FrameLength, FollowsTheDataCountNibble) {
     EXPECT_EQ(frame::length(GetParam().cmd1), GetParam().length);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cmd1, FrameLength,
-                         ::testing::Values(LengthCase{0x20, 3}, LengthCase{0x61, 4},
-                                           LengthCase{0x1A, 13}, LengthCase{0x0F, 18},
-                                           LengthCase{0xFF, 18}, LengthCase{0x00, 3}));
+INSTANTIATE_TEST_SUITE_P(
+    Cmd1, FrameLength,
+    ::testing::Values(LengthCase{0x20, 3}, LengthCase{0x61, 4}, LengthCase{0x1A, 13},
+                      LengthCase{0x0F, 18}, LengthCase{0xFF, 18}, LengthCase{0x00, 3}),
+    paramname::from([](const LengthCase& c) { return paramname::hex(c.cmd1); }));
 
 TEST(Frame, CompletingAppendsTheEightBitSum) {
     const std::vector<std::uint8_t> cyclic{0x02, 0xA0, 0x85, 0x01, 0x77};

@@ -1,5 +1,6 @@
 // The 55-byte key record and the two-character byte fields of the Define Key window.
 #include "control/keyrecord.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, HexField,
                                            HexCase{"aF", 0xAF}, HexCase{"1G", 0x20},
                                            HexCase{"0Z", 35}, HexCase{"ZZ", 0x00},
                                            HexCase{"G0", 0x00}, HexCase{"5", 0x50},
-                                           HexCase{"", 0x00}));
+                                           HexCase{"", 0x00}),
+                         paramname::from([](const HexCase& c) { return c.text; }));
 
 TEST(KeyRecord, DamagedLengthByteReadsNoFurtherThanTheField) {
     Record r{};

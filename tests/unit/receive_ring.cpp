@@ -1,6 +1,7 @@
 // The frame cutter over the 32-byte ring, fed the way the port hands bytes over: a whole event
 // at a time, one byte at a time and in random splits.
 #include "link/ring.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,9 @@ TEST_P(ReceiveRingSplits, GoodFramesComeOutWholeAndInOrderHoweverTheBytesAreSpli
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, ReceiveRingSplits, ::testing::Values(1u, 2u, 3u, 42u, 2024u));
+INSTANTIATE_TEST_SUITE_P(Seeds, ReceiveRingSplits, ::testing::Values(1u, 2u, 3u, 42u, 2024u),
+                         paramname::from([](unsigned seed) {
+                             return paramname::join("Seed", seed);
+                         }));
 
 }  // namespace

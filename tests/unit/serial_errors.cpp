@@ -1,10 +1,12 @@
 // What the user reads when the serial component fails.
 #include "serial/ComErrors.h"
 #include "serial/TermiosLine.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -28,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{2008, "ie_Open - device already open"},
                       TextCase{2011, "The ComNumber property of the TComPort has not been set"},
                       TextCase{3006, "Output buffer too small for block"},
-                      TextCase{3007, "Buffer is empty"}, TextCase{5003, "Bad trigger handle"}));
+                      TextCase{3007, "Buffer is empty"}, TextCase{5003, "Bad trigger handle"}),
+    paramname::from([](const TextCase& c) { return c.code; }));
 
 struct OpenCase {
     int errnoValue;
@@ -42,11 +45,12 @@ TEST_P(OpenFailure, TellsMissingFromBusyFromOther) {
               GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Errno, OpenFailure,
-                         ::testing::Values(OpenCase{ENOENT, 2001}, OpenCase{ENODEV, 2001},
-                                           OpenCase{ENXIO, 2001}, OpenCase{EBUSY, 2008},
-                                           OpenCase{EWOULDBLOCK, 2008}, OpenCase{EACCES, EACCES},
-                                           OpenCase{EIO, EIO}, OpenCase{EINVAL, EINVAL}));
+INSTANTIATE_TEST_SUITE_P(
+    Errno, OpenFailure,
+    ::testing::Values(OpenCase{ENOENT, 2001}, OpenCase{ENODEV, 2001}, OpenCase{ENXIO, 2001},
+                      OpenCase{EBUSY, 2008}, OpenCase{EWOULDBLOCK, 2008}, OpenCase{EACCES, EACCES},
+                      OpenCase{EIO, EIO}, OpenCase{EINVAL, EINVAL}),
+    paramname::from([](const OpenCase& c) { return strerrorname_np(c.errnoValue); }));
 
 TEST(OpenFailure, PermissionDeniedIsNotAlreadyOpenAndSaysHowToGetAccess) {
     const AppError e = comerr::openFailure(EACCES, QStringLiteral("/dev/ttyUSB0"));

@@ -1,5 +1,6 @@
 // ModemStatusByte and the modem-status watches.
 #include "serial/ModemWatches.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,17 @@ TEST_P(ModemStatusUpdate, TakesTheNewStatesAndAddsTheChangeFlags) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ModemStatusUpdate,
-    ::testing::Values(StatusCase{0x00, 0x20, 0x22},    // DSR came on
-                      StatusCase{0x20, 0x00, 0x02},    // DSR went off
-                      StatusCase{0x22, 0x20, 0x22},    // no change: the flag stays until read
-                      StatusCase{0x00, 0x10, 0x11},    // CTS
-                      StatusCase{0x00, 0x40, 0x44},    // ring
-                      StatusCase{0x00, 0x80, 0x88},    // DCD
-                      StatusCase{0x31, 0xF0, 0xFD},    // RI and DCD at once, the CTS flag kept
-                      StatusCase{0x00, 0x0F, 0x00}));  // the low nibble of the lines is ignored
+    ::testing::Values(StatusCase{0x00, 0x20, 0x22},  // DSR came on
+                      StatusCase{0x20, 0x00, 0x02},  // DSR went off
+                      StatusCase{0x22, 0x20, 0x22},  // no change: the flag stays until read
+                      StatusCase{0x00, 0x10, 0x11},  // CTS
+                      StatusCase{0x00, 0x40, 0x44},  // ring
+                      StatusCase{0x00, 0x80, 0x88},  // DCD
+                      StatusCase{0x31, 0xF0, 0xFD},  // RI and DCD at once, the CTS flag kept
+                      StatusCase{0x00, 0x0F, 0x00}),
+    paramname::from([](const StatusCase& c) {
+        return paramname::join("Was", paramname::hex(c.before), "Lines", paramname::hex(c.lines));
+    }));  // the low nibble of the lines is ignored
 
 TEST(ModemWatch, FiresWhenAMaskedLineLeavesItsReferenceAndDisarms) {
     ModemWatches watches;

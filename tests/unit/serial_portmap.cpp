@@ -1,5 +1,6 @@
 // Port numbers to devices, and the list of ports the chooser probes.
 #include "serial/portmap.h"
+#include "tests/support/paramname.h"
 
 #include <QStringList>
 
@@ -19,13 +20,13 @@ TEST_P(DefaultMapping, NamesTheLinuxDevice) {
               QLatin1String(GetParam().path));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ports, DefaultMapping,
-                         ::testing::Values(MapCase{1, "/dev/ttyS0"}, MapCase{32, "/dev/ttyS31"},
-                                           MapCase{33, "/dev/ttyUSB0"},
-                                           MapCase{64, "/dev/ttyUSB31"},
-                                           MapCase{65, "/dev/ttyACM0"},
-                                           MapCase{96, "/dev/ttyACM31"}, MapCase{0, ""},
-                                           MapCase{97, ""}, MapCase{65535, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Ports, DefaultMapping,
+    ::testing::Values(MapCase{1, "/dev/ttyS0"}, MapCase{32, "/dev/ttyS31"},
+                      MapCase{33, "/dev/ttyUSB0"}, MapCase{64, "/dev/ttyUSB31"},
+                      MapCase{65, "/dev/ttyACM0"}, MapCase{96, "/dev/ttyACM31"}, MapCase{0, ""},
+                      MapCase{97, ""}, MapCase{65535, ""}),
+    paramname::from([](const MapCase& c) { return paramname::join("Port", c.port); }));
 
 TEST(PortMap, TheEnvironmentVariableOverridesAnyNumber) {
     EXPECT_EQ(portmap::devicePathFor(7, QStringLiteral("/dev/pts/4")),

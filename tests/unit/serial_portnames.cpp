@@ -1,6 +1,7 @@
 // The ports the chooser lists in a tree of device nodes, by-id links and sysfs files made here:
 // each port with its by-id name and its USB adapter's maker and model where the tree has them.
 #include "serial/portprobe.h"
+#include "tests/support/paramname.h"
 #include "tests/support/pty.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +183,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"ttyS0", true, "", "", "platform/serial8250/tty/ttyS0", "", "", "4"}},
                     {},
                     {{1, "{dev}/ttyS0", "", "", ""}}}),
-    [](const ::testing::TestParamInfo<ListingCase>& info) { return info.param.name; });
+    paramname::from([](const ListingCase& c) { return c.name; }));
 
 }  // namespace

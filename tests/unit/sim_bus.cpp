@@ -4,6 +4,7 @@
 #include "sim/bus.h"
 #include "sim/commandframes.h"
 #include "sim/framer.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ TEST_P(SimBusLoad, FillsItsShareOfTheLine) {
     EXPECT_NEAR(perPeriod, expected, expected * 0.06);
 }
 
-INSTANTIATE_TEST_SUITE_P(Percent, SimBusLoad, ::testing::Values(30.0, 50.0, 75.0, 100.0));
+INSTANTIATE_TEST_SUITE_P(Percent, SimBusLoad, ::testing::Values(30.0, 50.0, 75.0, 100.0),
+                         paramname::ByValue());
 
 TEST(SimBus, EveryKindOfCyclicTallyComesRoundWithinTwoSeconds) {
     Bus bus(BusSettings{6, 50, true, 2});

@@ -6,6 +6,7 @@
 #include "sim/synchroniser.h"
 #include "sim/syserrors.h"
 #include "sim/timecode.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, SimSonyAnswers,
                                                     "7A20002080000000000000003A"},
                                            SonyCase{"UnknownSense", "619900FA", "11120124"},
                                            SonyCase{"UnknownSystem", "004444", "11120124"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         paramname::from([](const SonyCase& c) { return c.name; }));
 
 TEST(SimCommands, SonyPlayRollsTheCurrentMachine) {
     Synchroniser s(6, 1);

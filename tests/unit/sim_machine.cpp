@@ -2,6 +2,7 @@
 // second in play, status bits that follow its transport, locates that end cued.
 #include "sim/machine.h"
 #include "sim/rng.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"Locate", [](Machine& m) { m.locate(Start + 100000, false); }, Transport::Locate,
                   0x50, 0x40},
         StateCase{"Record", [](Machine& m) { m.record(true); }, Transport::RecordOn, 0x60, 0x00}),
-    [](const auto& info) { return std::string(info.param.name); });
+    paramname::from([](const StateCase& c) { return c.name; }));
 
 TEST(SimMachine, LocateEndsPausedAndCuedOnTheTarget) {
     Fixture f;

@@ -1,5 +1,6 @@
 // quenlar-sim's command line.
 #include "sim/options.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,12 @@ INSTANTIATE_TEST_SUITE_P(Bad, SimOptionsRefused,
                                            std::vector<const char*>{"--usb", "--fifo", "8"},
                                            std::vector<const char*>{"--fifo", "1", "--usb"},
                                            std::vector<const char*>{"--frobnicate"},
-                                           std::vector<const char*>{"stray"}));
+                                           std::vector<const char*>{"stray"}),
+                         paramname::from([](const std::vector<const char*>& args) {
+                             std::string line;
+                             for (const char* a : args) line += std::string(a) + ' ';
+                             return line;
+                         }));
 
 TEST(SimOptions, HelpNamesEveryOption) {
     EXPECT_TRUE(parse({"--help"}).help);

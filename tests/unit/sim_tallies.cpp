@@ -3,6 +3,7 @@
 #include "sim/framer.h"
 #include "sim/machine.h"
 #include "sim/tallies.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
         Built{"readymap", [] { return tally::trackBitMap(tally::ReadyBitMap, Tracks); }},
         Built{"trackmap", [] { return tally::trackMap(Machines); }},
         Built{"systemSpecification", [] { return tally::systemSpecification(6, 0); }}),
-    [](const auto& info) { return std::string(info.param.kind); });
+    paramname::from([](const Built& b) { return b.kind; }));
 
 }  // namespace

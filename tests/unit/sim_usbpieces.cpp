@@ -2,6 +2,7 @@
 // bytes that have crossed the wire; put together, the pieces are exactly what was written.
 #include "sim/linepacer.h"
 #include "sim/usbpieces.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -134,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         Traffic{"QuietThenFramesTogether", {{4, 100ms}, {18, 100ms}, {13, 100ms}, {7, 300ms}}},
         Traffic{"FramesAroundBlocksMeantWhole",
                 {{13, 0ms}, {31, 10ms, true}, {18, 11ms}, {45, 40ms, true}, {12, 41ms}}}),
-    [](const ::testing::TestParamInfo<Traffic>& info) { return info.param.name; });
+    paramname::from([](const Traffic& t) { return t.name; }));
 
 TEST(UsbPieces, AFullLineGoesInPiecesOfWhatTheWireCarriesIn16Ms) {
     QByteArray sent;

@@ -1,5 +1,6 @@
 // Value labels look as plain labels do: the text lands where a QLabel would put it.
 #include "app/ValueLabel.h"
+#include "tests/support/paramname.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"left_framed_default_indent", Qt::AlignLeft | Qt::AlignVCenter, -1,
                            true},
                       Case{"right", Qt::AlignRight | Qt::AlignVCenter, -1, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    paramname::from([](const Case& c) { return c.name; }));
 
 TEST(ValueLabelText, ANewTextIsShown) {
     ValueLabel label(QStringLiteral("A"));

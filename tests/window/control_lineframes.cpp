@@ -2,6 +2,7 @@
 #include "tests/window/control_fixture.h"
 
 #include "link/StringGrid.h"
+#include "tests/support/paramname.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -56,7 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
                       TransportCase{3, 0, "200121"}, TransportCase{3, 1, "02A089022D"},
                       TransportCase{3, 2, "02A08C0230"}, TransportCase{3, 3, "03A08B010231"},
                       TransportCase{4, 0, "201030"}, TransportCase{4, 1, "02A0890732"},
-                      TransportCase{4, 2, "02A08C0735"}, TransportCase{4, 3, "03A08B010736"}));
+                      TransportCase{4, 2, "02A08C0735"}, TransportCase{4, 3, "03A08B010736"}),
+    paramname::from([](const TransportCase& c) {
+        constexpr std::array<const char*, 5> Buttons{"Rwd", "RvsPlay", "Stop", "Play", "Fwd"};
+        constexpr std::array<const char*, 4> Forms{"SonyP2", "Current", "Master", "Selected"};
+        return paramname::join(Buttons.at(static_cast<std::size_t>(c.button)),
+                               Forms.at(static_cast<std::size_t>(c.form)));
+    }));
 
 TEST_F(LineFrames, PlayInTheInitialFormGoesToTheMasterMachine) {
     click(rig.c.Play);
@@ -92,7 +99,10 @@ INSTANTIATE_TEST_SUITE_P(Table, LocateFrames,
                                            LocateCase{1, "01:02:03:04", "06A089200403020159"},
                                            LocateCase{2, "01:02:03:04", "06A08C20040302015C"},
                                            LocateCase{3, "01:02:03:04", "07A08B0120040302015D"},
-                                           LocateCase{0, "00:00:00:00", "24310000000055"}));
+                                           LocateCase{0, "00:00:00:00", "24310000000055"}),
+                         paramname::from([](const LocateCase& c) {
+                             return paramname::hexPairs(c.frame);
+                         }));
 
 TEST_F(LineFrames, TypedLocateTimeKeepsItsColons) {
     choose(0);

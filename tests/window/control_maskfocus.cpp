@@ -1,6 +1,7 @@
 // The masked fields of the machine control window (Loc1) and of the Define Key window (the byte
 // fields) keep the focus while their mask is unfilled: Tab, Shift+Tab and a click on another
 // control are refused, and nothing that would have followed happens. Escape abandons the entry.
+#include "tests/support/paramname.h"
 #include "tests/window/control_fixture.h"
 
 #include <QtTest/qtestspontaneevent.h>
@@ -150,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"Data1ByShiftTab", Form::DefineKey, Leave::ShiftTab, "0", "0_"},
         LeaveCase{"Data1ByClickOnExit", Form::DefineKey, Leave::Click, "0", "0_"},
         LeaveCase{"EmptyData1ByTab", Form::DefineKey, Leave::Tab, "", "__"}),
-    [](const ::testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.name); });
+    paramname::from([](const LeaveCase& c) { return c.name; }));
 
 TEST_F(MaskFocus, FilledFieldIsLeftFreely) {
     open(Form::MachineControl);

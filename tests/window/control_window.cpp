@@ -3,6 +3,7 @@
 #include "tests/window/control_fixture.h"
 
 #include "link/StringGrid.h"
+#include "tests/support/paramname.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QCloseEvent>
@@ -185,7 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, MachinePick,
     ::testing::Values(PickCase{7, 255, "G", "Gen Tally"}, PickCase{3, 3, "C", "Mcn C Tally"},
                       PickCase{1, 1, "A", "Mcn A Tally"}, PickCase{6, 6, "F", "Mcn F Tally"},
-                      PickCase{0, 0, "@", "Mcn @ Tally"}, PickCase{-1, -1, "?", "Mcn ? Tally"}));
+                      PickCase{0, 0, "@", "Mcn @ Tally"}, PickCase{-1, -1, "?", "Mcn ? Tally"}),
+    paramname::from([](const PickCase& c) { return paramname::join("Row", c.row); }));
 
 TEST_F(ControlWindow, PickingAMachineResetsTheMachineStatusPanel) {
     rig.w.Mcnpos->setText(QStringLiteral("01:00:00:00"));

@@ -1,4 +1,5 @@
 // The machine panel from the monitored machine's status tallies.
+#include "tests/support/paramname.h"
 #include "tests/window/decode_fixture.h"
 
 namespace {
@@ -85,10 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
         BytesCase{"1A A0 81 01 01 00 5A 000000 00 00",
                   2,
                   {"Tape End", "", "", "Still", "Cued", "", "Fast Speed", ""}},
-        BytesCase{"1A A0 81 01 01 00 00 000000 00 FF",
-                  3,
-                  {"Rec Enab", "", "", "Chase Active", "Chase Grp", "Prog Ply", "Ram Scrub",
-                   "Field 1"}}));
+        BytesCase{
+            "1A A0 81 01 01 00 00 000000 00 FF",
+            3,
+            {"Rec Enab", "", "", "Chase Active", "Chase Grp", "Prog Ply", "Ram Scrub", "Field 1"}}),
+    paramname::from([](const BytesCase& c) { return paramname::hexPairs(c.body); }));
 
 struct TextCase {
     const char* body;
@@ -103,11 +105,12 @@ TEST_P(TransportStateLabel, NamesTheStateOrShowsItsNumber) {
     send(GetParam().body);
     EXPECT_EQ(w->tally->text(), QLatin1String(GetParam().text));
 }
-INSTANTIATE_TEST_SUITE_P(Codes, TransportStateLabel,
-                         ::testing::Values(TextCase{"1A A0 81 01 13 00 00 000000 00 00",
-                                                    "Record On"},
-                                           TextCase{"1A A0 81 01 00 00 00 000000 00 00", "0"},
-                                           TextCase{"1A A0 81 01 14 00 00 000000 00 00", "20"}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, TransportStateLabel,
+    ::testing::Values(TextCase{"1A A0 81 01 13 00 00 000000 00 00", "Record On"},
+                      TextCase{"1A A0 81 01 00 00 00 000000 00 00", "0"},
+                      TextCase{"1A A0 81 01 14 00 00 000000 00 00", "20"}),
+    paramname::from([](const TextCase& c) { return paramname::hexPairs(c.body); }));
 
 TEST_F(DecodeWindow, AfterAResetTheSameStatusRedrawsThePanel) {
     send(PlayingReversed);

@@ -1,4 +1,5 @@
 // Names of the commands seen on the line: in the grids, the `command` label and the trace.
+#include "tests/support/paramname.h"
 #include "tests/window/decode_fixture.h"
 
 #include <vector>
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortCase{"61 30 00", "Rq Track Arm"}, ShortCase{"0011", "Rq Type"},
                       ShortCase{"000C", "Local Disable"}, ShortCase{"001D", "Local Enable"},
                       ShortCase{"243100000010", "Locate"}, ShortCase{"8001", ""},
-                      ShortCase{"01A007", "Mcn All Data Rq"}));
+                      ShortCase{"01A007", "Mcn All Data Rq"}),
+    paramname::from([](const ShortCase& c) { return paramname::hexPairs(c.body); }));
 
 TEST_F(DecodeWindow, SonyCommandsAreTracedWithTheirNamesAndALocateWithItsTarget) {
     startCommandTrace();
@@ -84,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExtendedCase{"01A0CB", "Macro Cmd"}, ExtendedCase{"02A08A00", ""},
         ExtendedCase{"02A08600", ""},
         // A long extended command goes to the long-command grid, named the same.
-        ExtendedCase{"08A08B06210000000000", "C2S Locate & Play"}));
+        ExtendedCase{"08A08B06210000000000", "C2S Locate & Play"}),
+    paramname::from([](const ExtendedCase& c) { return paramname::hexPairs(c.body); }));
 
 TEST_F(DecodeWindow, AnUnnamedExtendedCommandClearsTheCommandLabel) {
     send("01A007");

@@ -1,5 +1,6 @@
 // Tally names, the logical record track grid and the frame held back until a tally.
 #include "serial/AppError.h"
+#include "tests/support/paramname.h"
 #include "tests/window/decode_fixture.h"
 
 #include <QStringList>
@@ -104,23 +105,21 @@ TEST_P(TallyName, IsShownInItsGridRow) {
     EXPECT_EQ(grid.cell(19, GetParam().row), QLatin1String(GetParam().name));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, TallyName,
-                         ::testing::Values(NameCase{"11 A0 00", 2, 2, "Sys Data Len"},
-                                           NameCase{"12 A0 02 01", 2, 2, "Mcn Status"},
-                                           NameCase{"12 A0 03 01", 2, 2, "Mcn Details"},
-                                           NameCase{"11 A0 06", 2, 2, "Mcn Config Data"},
-                                           NameCase{"11 A0 88", 2, 2, "Iface Config Data"},
-                                           NameCase{"11 A0 90", 2, 2, "System Config Data"},
-                                           NameCase{"11 A0 93", 2, 2, "Logical track Map"},
-                                           NameCase{"11 A0 96", 2, 2, "M4Byte+MacroBit*3+M8Byte"},
-                                           NameCase{"11 A0 97", 2, 2, "MacroMom*8+Tally*4"},
-                                           NameCase{"11 A0 07", 2, 2, ""},
-                                           NameCase{"11 A0 7F", 2, 2, ""},
-                                           NameCase{"11 A0 98", 2, 2, ""},
-                                           NameCase{"12 A0 84 01", 3, 4, "Mcn Ready Data"},
-                                           NameCase{"12 A0 85 01", 3, 5, "Mcn Record Data"},
-                                           NameCase{"12 A0 86 01", 3, 6, ""},
-                                           NameCase{"12 A0 87 01", 3, 6, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, TallyName,
+    ::testing::Values(
+        NameCase{"11 A0 00", 2, 2, "Sys Data Len"}, NameCase{"12 A0 02 01", 2, 2, "Mcn Status"},
+        NameCase{"12 A0 03 01", 2, 2, "Mcn Details"}, NameCase{"11 A0 06", 2, 2, "Mcn Config Data"},
+        NameCase{"11 A0 88", 2, 2, "Iface Config Data"},
+        NameCase{"11 A0 90", 2, 2, "System Config Data"},
+        NameCase{"11 A0 93", 2, 2, "Logical track Map"},
+        NameCase{"11 A0 96", 2, 2, "M4Byte+MacroBit*3+M8Byte"},
+        NameCase{"11 A0 97", 2, 2, "MacroMom*8+Tally*4"}, NameCase{"11 A0 07", 2, 2, ""},
+        NameCase{"11 A0 7F", 2, 2, ""}, NameCase{"11 A0 98", 2, 2, ""},
+        NameCase{"12 A0 84 01", 3, 4, "Mcn Ready Data"},
+        NameCase{"12 A0 85 01", 3, 5, "Mcn Record Data"}, NameCase{"12 A0 86 01", 3, 6, ""},
+        NameCase{"12 A0 87 01", 3, 6, ""}),
+    paramname::from([](const NameCase& c) { return paramname::hexPairs(c.body); }));
 
 // ---- The held frame ---------------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "link/StringGrid.h"
 #include "tests/support/ScriptedDevice.h"
 #include "tests/support/analysertest.h"
+#include "tests/support/paramname.h"
 #include "tests/support/testmain.h"
 #include "tests/support/wait.h"
 
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HeaderCase{"mcngrid", 0, "Ct", 16}, HeaderCase{"mcngrid", 13, "09", 20},
                       HeaderCase{"mcngrid", 19, "Machine Tally", 93},
                       HeaderCase{"Grid4", 0, "Port", 31}, HeaderCase{"Grid4", 1, "S", 23},
-                      HeaderCase{"Grid4", 2, "O", 24}, HeaderCase{"Grid4", 3, "D", 24}));
+                      HeaderCase{"Grid4", 2, "O", 24}, HeaderCase{"Grid4", 3, "D", 24}),
+    paramname::from([](const HeaderCase& c) { return paramname::join(c.grid, "Col", c.col); }));
 
 TEST_F(Window, GridsHaveTheirSizesHintsAndOnlyGrid4ShowsItsHint) {
     EXPECT_EQ(w->grid1->ColCount(), 11);

@@ -2,6 +2,7 @@
 // key-down just before it was Ctrl or Alt.
 #include "app/Application.h"
 #include "link/StringGrid.h"
+#include "tests/support/paramname.h"
 #include "tests/window/mainwindow_fixture.h"
 
 #include <QKeyEvent>
@@ -106,7 +107,8 @@ TEST_P(ShortcutWithFocusOn, StillReachesTheWindow) {
 
 // A grid takes letters for its keyboard search and a button would see the key before the window.
 INSTANTIATE_TEST_SUITE_P(Controls, ShortcutWithFocusOn,
-                         ::testing::Values("Details", "clearkey", "grid1", "Grid4", "edpreset"));
+                         ::testing::Values("Details", "clearkey", "grid1", "Grid4", "edpreset"),
+                         paramname::ByValue());
 
 TEST_F(Shortcuts, TheFocusedControlStillGetsItsKeys) {
     w->Details->setFocus();

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "link/StringGrid.h"
 #include "serial/SerialDevice.h"
+#include "tests/support/paramname.h"
 #include "tests/support/wait.h"
 #include "tests/window/mainwindow_fixture.h"
 
@@ -94,7 +95,8 @@ TEST_P(NotDecimal, StopsAtThePortParameterWithThePortClosed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Parameters, NotDecimal,
-                         ::testing::Values("abc", "0x3", "$3", "3.0", "COM3"));
+                         ::testing::Values("abc", "0x3", "$3", "3.0", "COM3"),
+                         paramname::ByValue());
 
 TEST_F(StartUp, BeforeTheResetTheLabelsShowTheirDesignCaptions) {
     start({QStringLiteral("x")});

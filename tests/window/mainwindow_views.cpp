@@ -1,6 +1,7 @@
 // The compact and details views, the resize rule of the raw-traffic grids and the window's
 // placement on activation.
 #include "link/StringGrid.h"
+#include "tests/support/paramname.h"
 #include "tests/support/wait.h"
 #include "tests/window/mainwindow_fixture.h"
 
@@ -72,7 +73,8 @@ TEST_P(UpToDetailsHeight, KeepsTheGridsAtTheirDetailsSize) {
     EXPECT_EQ(w->grid1->height(), 174);
 }
 
-INSTANTIATE_TEST_SUITE_P(Heights, UpToDetailsHeight, ::testing::Values(387, 450, 599, 600));
+INSTANTIATE_TEST_SUITE_P(Heights, UpToDetailsHeight, ::testing::Values(387, 450, 599, 600),
+                         paramname::ByValue());
 
 TEST_F(Views, OneMoreThanTheDetailsHeightAlreadyGrows) {
     start();

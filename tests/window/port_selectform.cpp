@@ -1,5 +1,6 @@
 // The "Select Port" dialog as the user sees it.
 #include "serial/TComSelectForm.h"
+#include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"COM34", "/dev/ttyUSB1", "", "USB-Serial Controller"},
                 "/dev/ttyUSB1\nUSB-Serial Controller"},
         RowCase{"PseudoTerminal", 4, 150, {"COM150", "/dev/pts/9", "", ""}, "/dev/pts/9"}),
-    [](const ::testing::TestParamInfo<RowCase>& info) { return info.param.name; });
+    paramname::from([](const RowCase& c) { return c.name; }));
 
 TEST(SelectPort, TheOpenedListShowsEveryColumnInFull) {
     TComSelectForm form(kPorts);
