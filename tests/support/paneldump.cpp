@@ -3,11 +3,14 @@
 #include "app/Zr8a.h"
 #include "link/StringGrid.h"
 
+#include <QAbstractButton>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 namespace paneldump {
@@ -86,7 +89,109 @@ QStringList rows(const StringGrid& g) {
     return lines;
 }
 
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString gridLine(const StringGrid& g) {
+    QString line = QStringLiteral(" grid %1x%2 fixed %3,%4 widths")
+                       .arg(g.ColCount())
+                       .arg(g.RowCount())
+                       .arg(g.FixedRows())
+                       .arg(g.FixedCols());
+    for (int c = 0; c < g.ColCount(); ++c)
+        line += QLatin1Char(' ') + QString::number(g.colWidth(c));
+    line += QStringLiteral(" rows %1").arg(g.verticalHeader()->defaultSectionSize());
+    if (g.selectionBehavior() == QAbstractItemView::SelectRows)
+        line += QStringLiteral(" whole-rows");
+    QString scroll;
+    if (g.horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) scroll += QLatin1Char('h');
+    if (g.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) scroll += QLatin1Char('v');
+    if (!scroll.isEmpty()) line += QStringLiteral(" scroll ") + scroll;
+    if (!g.Hint().isEmpty()) line += QStringLiteral(" hint ") + quoted(g.Hint());
+    return line;
+}
+
+QString widgetLine(const QWidget& w, int depth) {
+    const QRect r = w.geometry();
+    QString line = QString(depth * 2, QLatin1Char(' ')) +
+                   QStringLiteral("%1 %2 %3 %4 %5 %6")
+                       .arg(w.objectName().isEmpty() ? QStringLiteral("-") : w.objectName(),
+                            QLatin1String(w.metaObject()->className()))
+                       .arg(r.x())
+                       .arg(r.y())
+                       .arg(r.width())
+                       .arg(r.height());
+    if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+        if (label->pixmap().isNull()) {
+            line += QLatin1Char(' ') + quoted(label->text());
+        } else {
+            line += QStringLiteral(" picture %1x%2")
+                        .arg(label->pixmap().width())
+                        .arg(label->pixmap().height());
+        }
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&w))
+        line += QLatin1Char(' ') + quoted(button->text());
+    if (w.testAttribute(Qt::WA_SetFont)) {
+        line += QStringLiteral(" font %1px").arg(w.font().pixelSize());
+        if (w.font().bold()) line += QStringLiteral(" bold");
+    }
+    if (w.testAttribute(Qt::WA_SetPalette)) {
+        line += QLatin1Char(' ') + colourName(w, w.palette().color(QPalette::WindowText));
+        if (w.autoFillBackground())
+            line += QStringLiteral(" on ") + colourName(w, w.palette().color(QPalette::Window));
+    }
+    if (const auto* frame = qobject_cast<const QFrame*>(&w)) {
+        if (frame->frameShape() != QFrame::NoFrame && frame->frameShadow() == QFrame::Sunken)
+            line += QStringLiteral(" sunken");
+    }
+    if (w.isHidden()) line += QStringLiteral(" hidden");
+    if (!w.isEnabled()) line += QStringLiteral(" disabled");
+    if (!w.toolTip().isEmpty()) line += QStringLiteral(" tip ") + quoted(w.toolTip());
+    if (w.accessibleDescription() != w.objectName())
+        line += QStringLiteral(" described ") + quoted(w.accessibleDescription());
+    if (const auto* grid = qobject_cast<const StringGrid*>(&w)) line += gridLine(*grid);
+    return line;
+}
+
+void widgetLines(const QWidget& parent, int depth, QStringList& lines) {
+    QList<const QWidget*> children;
+    for (const QObject* o : parent.children()) {
+        if (o->isWidgetType()) children << static_cast<const QWidget*>(o);
+    }
+    std::ranges::sort(children, [](const QWidget* a, const QWidget* b) {
+        return std::tuple(a->y(), a->x(), a->objectName()) <
+               std::tuple(b->y(), b->x(), b->objectName());
+    });
+    for (const QWidget* child : children) {
+        lines << widgetLine(*child, depth);
+        // A grid's viewport, headers and scroll bars are the toolkit's, not the form's.
+        if (qobject_cast<const QAbstractScrollArea*>(child) == nullptr)
+            widgetLines(*child, depth + 1, lines);
+    }
+}
+
 }  // namespace
+
+QString dumpOne(const Tzr8f& w, const QString& name) {
+    if (const auto* grid = w.findChild<StringGrid*>(name))
+        return rows(*grid).join(QLatin1Char('\n'));
+    if (const auto* label = w.findChild<QLabel*>(name)) return labelLine(*label);
+    return QStringLiteral("no such item ") + name;
+}
+
+QString geometry(const QWidget& window) {
+    QStringList lines{QStringLiteral("window %1 %2 %3 %4 %5 %6")
+                          .arg(window.objectName(), quoted(window.windowTitle()))
+                          .arg(window.width())
+                          .arg(window.height())
+                          .arg(colourName(window, window.palette().color(QPalette::Window)))
+                          .arg(window.autoFillBackground() ? QStringLiteral("filled")
+                                                           : QStringLiteral("unfilled"))};
+    widgetLines(window, 1, lines);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
 
 QString dump(const Tzr8f& w) {
     QStringList lines = labels(w) + leds(w);

@@ -7,6 +7,7 @@
 #include "tests/support/wait.h"
 
 #include "link/StringGrid.h"
+#include "tests/support/paramname.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,19 @@ std::string lineDiff(const QByteArray& expected, const QByteArray& actual) {
     return out;
 }
 
+// Compares with the file, or writes it when regenerating.
+void check(const QString& path, const QByteArray& actual) {
+    if (qEnvironmentVariableIsSet("QUENLAR_REGENERATE")) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+        f.write(actual);
+        return;
+    }
+    const QByteArray expected = readFile(path);
+    if (expected != actual)
+        ADD_FAILURE() << path.toStdString() << '\n' << lineDiff(expected, actual);
+}
+
 class GoldenCorpus : public AnalyserTest, public ::testing::WithParamInterface<std::string> {
   protected:
     void key(const QString& text) {
@@ -135,6 +149,8 @@ class GoldenCorpus : public AnalyserTest, public ::testing::WithParamInterface<s
             monitor(rest);
         } else if (word == QLatin1String("click")) {
             click(rest);
+        } else if (word == QLatin1String("show")) {
+            shown += paneldump::dumpOne(*w, rest) + QLatin1Char('\n');
         } else if (word == QLatin1String("repeat")) {
             feed(rest.section(QLatin1Char(' '), 1), rest.section(QLatin1Char(' '), 0, 0).toInt());
         } else {
@@ -147,21 +163,11 @@ class GoldenCorpus : public AnalyserTest, public ::testing::WithParamInterface<s
         for (const QString& l : input.split(QLatin1Char('\n'))) play(l);
     }
 
+    // What the `show` lines saw, in the order of the input.
+    QString shown;
+
     QByteArray trace(const char* file) const {
         return withFixedTimes(readFile(w->AppDir + QStringLiteral("temp/") + QLatin1String(file)));
-    }
-
-    // Compares with the file, or writes it when regenerating.
-    static void check(const QString& path, const QByteArray& actual) {
-        if (qEnvironmentVariableIsSet("QUENLAR_REGENERATE")) {
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-            f.write(actual);
-            return;
-        }
-        const QByteArray expected = readFile(path);
-        if (expected != actual)
-            ADD_FAILURE() << path.toStdString() << '\n' << lineDiff(expected, actual);
     }
 };
 
@@ -177,8 +183,9 @@ TEST_P(GoldenCorpus, TracesAndPanelsMatchTheScenarioFiles) {
     line = std::make_shared<ScriptedLine>();
     open();
     key(QStringLiteral("Ctrl+T"));
+    shown.clear();  // once, from the run that dumps the panels
     playAll(folder);
-    const QByteArray panels = paneldump::dump(*w).toUtf8();
+    const QByteArray panels = (shown + paneldump::dump(*w)).toUtf8();
     key(QStringLiteral("Ctrl+T"));
     const QByteArray traceCmd = trace("tracecmd.txt");
 
@@ -192,10 +199,23 @@ TEST_P(GoldenCorpus, TracesAndPanelsMatchTheScenarioFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, GoldenCorpus, ::testing::ValuesIn(scenarios()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
-                             std::ranges::replace(name, '-', '_');
-                             return name;
-                         });
+                         paramname::ByValue());
+
+// The main window's make-up as the user first sees it, then in the details view.
+using GoldenLayout = AnalyserTest;
+
+TEST_F(GoldenLayout, MainWindowMatchesItsFile) {
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    const QString compact = paneldump::geometry(*w);
+    QTest::mouseClick(w->Details, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return w->height() == 600; }));
+    const QString details = paneldump::geometry(*w);
+    check(DataFolder + QStringLiteral("layout/mainwindow.txt"),
+          (QStringLiteral("# compact view\n") + compact + QStringLiteral("# details view\n") +
+           details)
+              .toUtf8());
+    if (qEnvironmentVariableIsSet("QUENLAR_REGENERATE")) FAIL() << "regenerated";
+}
 
 }  // namespace
