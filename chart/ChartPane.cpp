@@ -1,29 +1,56 @@
 #include "chart/ChartPane.h"
 
+#include "chart/MarkerLayer.h"
+#include "chart/seriescolours.h"
+
 #include <QChart>
+#include <QGraphicsScene>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace chart {
 
 namespace {
-constexpr qsizetype MaxPoints = 1200;  // a couple of points per pixel of a wide window
-constexpr double SyncErrorFloor = 5;   // frames either side of zero, whatever the errors
+constexpr double SyncErrorFloor = 5;     // frames either side of zero, whatever the errors
+constexpr double UnlaidPlotWidth = 800;  // pixels, until the chart has been laid out once
+constexpr double ColumnTolerance = 1.5;  // a column may be this much narrower or wider than a
+                                         // pixel before the columns are made again
 
 double seconds(std::int64_t ms) {
     return static_cast<double>(ms) / 1000.0;
 }
+
+std::int32_t syncErrorOf(const Sample& s) {
+    return s.syncError;
+}
+std::int32_t offsetOf(const Sample& s) {
+    return s.offset;
+}
+
+template <std::size_t... I>
+std::array<ColumnThinner, sizeof...(I)> makeColumns(ColumnThinner::ValueOf value,
+                                                    std::index_sequence<I...>) {
+    return {((void)I, ColumnThinner(value))...};
+}
 }  // namespace
 
-ChartPane::ChartPane(Value value, QWidget* parent) : QChartView(parent), value_(value) {
+ChartPane::ChartPane(Value value, QWidget* parent)
+    : QChartView(parent),
+      value_(value),
+      columns_(makeColumns(value == Value::SyncError ? syncErrorOf : offsetOf,
+                           std::make_index_sequence<SeriesCount>{})) {
     auto* c = new QChart();
-    setChart(c);  // the view owns the chart, the chart its series and axes
+    setChart(c);  // the view owns the chart, the chart its series, axes and marker layer
+    c->setAnimationOptions(QChart::NoAnimation);
     c->setTitle(value == Value::SyncError ? tr("Sync error (frames)") : tr("Offset (frames)"));
     c->legend()->setAlignment(Qt::AlignRight);
+    // Every item moves at every redraw: an index of where they are would be rebuilt each time.
+    scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     timeAxis_ = new QValueAxis(c);
     timeAxis_->setTitleText(tr("Time (s)"));
     timeAxis_->setLabelFormat(QStringLiteral("%.0f"));
@@ -32,19 +59,21 @@ ChartPane::ChartPane(Value value, QWidget* parent) : QChartView(parent), value_(
     c->addAxis(timeAxis_, Qt::AlignBottom);
     c->addAxis(valueAxis_, Qt::AlignLeft);
     for (auto& l : lines_) l = new QLineSeries(c);
-    markers_ = new QScatterSeries(c);
-    markers_->setName(tr("state/lock change"));
-    markers_->setMarkerSize(7);
-    markers_->setColor(Qt::black);
-    c->addSeries(markers_);
-    markers_->attachAxis(timeAxis_);
-    markers_->attachAxis(valueAxis_);
+    markerLegend_ = new QScatterSeries(c);
+    markerLegend_->setName(tr("state/lock change"));
+    markerLegend_->setMarkerSize(7);
+    markerLegend_->setColor(Qt::black);
+    c->addSeries(markerLegend_);
+    markerLegend_->attachAxis(timeAxis_);
+    markerLegend_->attachAxis(valueAxis_);
+    markers_ = new MarkerLayer(c, timeAxis_, valueAxis_, markerLegend_);
+    connect(c, &QChart::plotAreaChanged, this, [this] { markers_->fitPlotArea(); });
     setRenderHint(QPainter::Antialiasing, false);
     setMinimumHeight(180);
 }
 
-double ChartPane::valueOf(const Sample& s) const {
-    return value_ == Value::SyncError ? s.syncError : s.offset;
+const QList<QPointF>& ChartPane::markers() const {
+    return markers_->markers();
 }
 
 void ChartPane::attach(int series, const QString& legend) {
@@ -55,53 +84,42 @@ void ChartPane::attach(int series, const QString& legend) {
     chart()->addSeries(l);
     l->attachAxis(timeAxis_);
     l->attachAxis(valueAxis_);
+    l->setColor(QColor(SeriesColours[static_cast<std::size_t>(series)]));  // after the theme's
     attached_[static_cast<std::size_t>(series)] = true;
 }
 
-void ChartPane::collect(const SampleRing& ring, std::size_t first, std::size_t end) {
-    points_.clear();
-    const std::size_t n = end - first;
-    const std::size_t stretch = std::max<std::size_t>(1, (2 * n + MaxPoints - 1) / MaxPoints);
-    for (std::size_t i = first; i < end; i += stretch) {
-        if (stretch == 1) {
-            points_.append({seconds(ring[i].timeMs), valueOf(ring[i])});
-            continue;
-        }
-        std::size_t lo = i;
-        std::size_t hi = i;
-        const std::size_t stop = std::min(end, i + stretch);
-        for (std::size_t k = i; k < stop; ++k) {
-            if (valueOf(ring[k]) < valueOf(ring[lo])) lo = k;
-            if (valueOf(ring[k]) > valueOf(ring[hi])) hi = k;
-        }
-        const std::size_t a = std::min(lo, hi);
-        const std::size_t b = std::max(lo, hi);
-        points_.append({seconds(ring[a].timeMs), valueOf(ring[a])});
-        if (b != a) points_.append({seconds(ring[b].timeMs), valueOf(ring[b])});
-    }
+// About a pixel of the plot's width; kept while it stays near that, so that the columns are not
+// made again for every small change of the plot's width.
+double ChartPane::columnMsFor(int spanSeconds) const {
+    const double width = chart()->plotArea().width();
+    const double pixelMs = double(spanSeconds) * 1000.0 / (width >= 50 ? width : UnlaidPlotWidth);
+    const double current = columns_[0].columnMs();
+    if (current > 0 && current * ColumnTolerance >= pixelMs && current <= pixelMs * ColumnTolerance)
+        return current;
+    return pixelMs;
 }
 
-void ChartPane::draw(const SyncHistory& history, TimeWindow shown) {
+void ChartPane::draw(const SyncHistory& history, TimeWindow shown, int spanSeconds) {
+    const double columnMs = columnMsFor(spanSeconds);
     double low = std::numeric_limits<double>::max();
     double high = std::numeric_limits<double>::lowest();
     changes_.clear();
     for (int s = 0; s < SeriesCount; ++s) {
         const SampleRing& ring = history.samples(s);
+        ColumnThinner& columns = columns_[static_cast<std::size_t>(s)];
+        columns.update(ring, columnMs);
         if (ring.empty()) continue;
         attach(s, history.legend(s));
-        const std::size_t first = ring.firstAtOrAfter(shown.fromMs);
-        const std::size_t end = ring.firstAtOrAfter(shown.toMs + 1);
-        collect(ring, first, end);
+        points_.clear();
+        columns.line(shown, points_);
         for (const QPointF& p : points_) {
             low = std::min(low, p.y());
             high = std::max(high, p.y());
         }
-        for (std::size_t i = first; i < end; ++i)
-            if (history.changesAt(s, i))
-                changes_.append({seconds(ring[i].timeMs), valueOf(ring[i])});
+        columns.changes(shown, changes_);
         lines_[static_cast<std::size_t>(s)]->replace(points_);
     }
-    markers_->replace(changes_);
+    markers_->setMarkers(changes_);
     timeAxis_->setRange(seconds(shown.fromMs),
                         std::max(seconds(shown.toMs), seconds(shown.fromMs) + 1));
     if (low > high) low = high = 0;

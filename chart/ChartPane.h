@@ -1,6 +1,7 @@
 #pragma once
 // One pane of the sync chart: a value of every machine (sync error or offset) against time, a
 // line per machine and a marker wherever a machine's transport state or lock changed.
+#include "chart/ColumnThinner.h"
 #include "chart/SyncHistory.h"
 #include "chart/chartspan.h"
 
@@ -16,6 +17,8 @@ class QValueAxis;
 
 namespace chart {
 
+class MarkerLayer;
+
 class ChartPane : public QChartView {
     Q_OBJECT
   public:
@@ -23,25 +26,25 @@ class ChartPane : public QChartView {
 
     ChartPane(Value value, QWidget* parent);
 
-    void draw(const SyncHistory& history, TimeWindow shown);
+    // Shows `shown`, a stretch of `spanSeconds` (shorter only while the history is).
+    void draw(const SyncHistory& history, TimeWindow shown, int spanSeconds);
 
-    // For tests: the points the line of a series shows, and the markers.
+    // For tests: the points the line of a series shows, and the markers (times and values).
     const QLineSeries* line(int series) const { return lines_[static_cast<std::size_t>(series)]; }
-    const QScatterSeries* markers() const { return markers_; }
+    const QList<QPointF>& markers() const;
 
   private:
-    double valueOf(const Sample& s) const;
-    // The shown samples of one series, thinned to about MaxPoints (the least and the greatest
-    // value of each stretch kept, so that a short excursion still shows).
-    void collect(const SampleRing& ring, std::size_t first, std::size_t end);
     void attach(int series, const QString& legend);
+    double columnMsFor(int spanSeconds) const;
 
     Value value_;
     QValueAxis* timeAxis_ = nullptr;
     QValueAxis* valueAxis_ = nullptr;
     std::array<QLineSeries*, SeriesCount> lines_{};
     std::array<bool, SeriesCount> attached_{};
-    QScatterSeries* markers_ = nullptr;
+    std::array<ColumnThinner, SeriesCount> columns_;
+    QScatterSeries* markerLegend_ = nullptr;  // no points: the legend's entry for the markers
+    MarkerLayer* markers_ = nullptr;
     QList<QPointF> points_;   // reused from draw to draw
     QList<QPointF> changes_;  // likewise
 };

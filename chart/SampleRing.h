@@ -18,6 +18,11 @@ struct Sample {
     friend bool operator==(const Sample&, const Sample&) = default;
 };
 
+// Whether `now` changed the transport state or the lock against the sample `before` it.
+constexpr bool stateOrLockChanged(const Sample& before, const Sample& now) {
+    return now.state != before.state || now.locked != before.locked;
+}
+
 class SampleRing {
   public:
     explicit SampleRing(std::size_t capacity) : slots_(capacity) {}
@@ -28,8 +33,12 @@ class SampleRing {
     // i = 0 is the oldest sample held.
     const Sample& operator[](std::size_t i) const { return slots_[(first_ + i) % slots_.size()]; }
     const Sample& newest() const { return (*this)[size_ - 1]; }
+    // Every sample ever pushed, dropped ones included: a view that has seen `n` of them knows
+    // that the last pushed() - n held are new to it.
+    std::uint64_t pushed() const { return pushed_; }
 
     void push(const Sample& s) {
+        ++pushed_;
         if (size_ < slots_.size()) {
             slots_[(first_ + size_) % slots_.size()] = s;
             ++size_;
@@ -58,6 +67,7 @@ class SampleRing {
     std::vector<Sample> slots_;
     std::size_t first_ = 0;
     std::size_t size_ = 0;
+    std::uint64_t pushed_ = 0;
 };
 
 }  // namespace chart

@@ -118,8 +118,8 @@ void SyncChartWindow::redrawIfDue() {
 void SyncChartWindow::redraw() {
     if (!following_) updateScrollRange();
     const TimeWindow w = shown();
-    ErrorPane->draw(history_, w);
-    OffsetPane->draw(history_, w);
+    ErrorPane->draw(history_, w, spanSeconds());
+    OffsetPane->draw(history_, w, spanSeconds());
     drawnGeneration_ = history_.generation();
     stale_ = false;
     ++redraws_;

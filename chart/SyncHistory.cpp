@@ -54,9 +54,7 @@ void SyncHistory::take(const decode::SyncTally& tally, std::int64_t timeMs) {
 bool SyncHistory::changesAt(int series, std::size_t i) const {
     const SampleRing& ring = samples(series);
     if (i == 0 || i >= ring.size()) return false;
-    const Sample& now = ring[i];
-    const Sample& before = ring[i - 1];
-    return now.state != before.state || now.locked != before.locked;
+    return stateOrLockChanged(ring[i - 1], ring[i]);
 }
 
 QString SyncHistory::name(int series) const {
