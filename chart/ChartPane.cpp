@@ -51,6 +51,9 @@ ChartPane::ChartPane(Value value, QWidget* parent)
     c->legend()->setAlignment(Qt::AlignRight);
     // Every item moves at every redraw: an index of where they are would be rebuilt each time.
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+    // Nearly all of the plot changes at a redraw: one update of the whole view is cheaper than
+    // working out the least region of every item that changed.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     timeAxis_ = new QValueAxis(c);
     timeAxis_->setTitleText(tr("Time (s)"));
     timeAxis_->setLabelFormat(QStringLiteral("%.0f"));

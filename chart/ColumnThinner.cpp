@@ -97,16 +97,31 @@ std::pair<std::size_t, std::size_t> ColumnThinner::meeting(TimeWindow shown) con
             static_cast<std::size_t>(end - columns_.begin())};
 }
 
+// Of a run of points of one value only the first and the last are kept: the line between them
+// is the same, and every point costs the chart to lay out and draw.
 void ColumnThinner::line(TimeWindow shown, QList<QPointF>& out) const {
+    const qsizetype start = out.size();
+    const auto add = [&out, start](double t, std::int32_t v) {
+        const qsizetype n = out.size() - start;
+        if (n >= 2 && out[out.size() - 1].y() == v && out[out.size() - 2].y() == v) {
+            out.last().setX(t);
+            return;
+        }
+        out.append({t, double(v)});
+    };
     const auto [first, end] = meeting(shown);
     for (std::size_t i = first; i < end; ++i) {
         const Column& c = columns_[i];
         const bool lowFirst = c.lowMs <= c.highMs;
-        out.append(lowFirst ? QPointF(seconds(c.lowMs), c.low)
-                            : QPointF(seconds(c.highMs), c.high));
+        if (lowFirst)
+            add(seconds(c.lowMs), c.low);
+        else
+            add(seconds(c.highMs), c.high);
         if (c.low == c.high) continue;
-        out.append(lowFirst ? QPointF(seconds(c.highMs), c.high)
-                            : QPointF(seconds(c.lowMs), c.low));
+        if (lowFirst)
+            add(seconds(c.highMs), c.high);
+        else
+            add(seconds(c.lowMs), c.low);
     }
 }
 

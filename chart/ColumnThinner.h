@@ -25,7 +25,8 @@ class ColumnThinner {
     // Takes the samples the ring got since the last call, or all of them for a new width.
     void update(const SampleRing& ring, double columnMs);
     double columnMs() const { return columnMs_; }
-    // The least and greatest value of every column that meets `shown`, in time order.
+    // The least and greatest value of every column that meets `shown`, in time order, but of a
+    // run of one value only its ends.
     void line(TimeWindow shown, QList<QPointF>& out) const;
     // The state or lock changes in those columns: one for each value a column saw one at.
     void changes(TimeWindow shown, QList<QPointF>& out) const;
