@@ -1,6 +1,7 @@
 // The sync chart window of the main window: Ctrl+G under the shortcut rule and a double-click on
 // the sync error open it, it redraws on its timer and not per frame, and "Save CSV..." writes the
 // samples that came over the line.
+#include "chart/ChartPane.h"
 #include "chart/SyncChartWindow.h"
 #include "chart/SyncHistory.h"
 #include "tests/support/wait.h"
@@ -12,9 +13,12 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <set>
 
 namespace {
 
@@ -89,6 +93,27 @@ TEST_F(SyncChart, RedrawsAtMostFiveTimesASecondAndOnlyWhileShown) {
     ASSERT_TRUE(waitForDispatchPasses(*w->serial, 6));
     EXPECT_EQ(w->SyncChart->redrawCount(), before);
     EXPECT_EQ(w->SyncHistory->samples(0).size(), 880u);  // taken all the same
+}
+
+// Every machine has a colour of its own, the same in both panes; a change of state is a marker.
+TEST_F(SyncChart, EveryMachineHasItsOwnColourAndChangesAreMarked) {
+    QByteArray tallies;
+    for (const std::uint8_t m : {1, 2, 3, 4, 5, 6, 255})
+        tallies += status(m, 3, 0, 1) + offset(m, 0, 0, 100);
+    tallies += status(1, 1, 0, 1);  // A stops
+    feed(tallies);
+    keys({Qt::Key_Control, Qt::Key_G});
+    ASSERT_TRUE(chartShown());
+    ASSERT_TRUE(waitFor([&] { return w->SyncChart->ErrorPane->markers().size() == 1; }));
+    std::set<QRgb> colours;
+    for (int s = 0; s < chart::SeriesCount; ++s) {
+        const QColor c = w->SyncChart->ErrorPane->line(s)->color();
+        EXPECT_EQ(c, w->SyncChart->OffsetPane->line(s)->color()) << s;
+        colours.insert(c.rgb());
+    }
+    EXPECT_EQ(colours.size(), std::size_t{chart::SeriesCount});
+    EXPECT_EQ(w->SyncChart->OffsetPane->markers().size(), 1);
+    EXPECT_EQ(w->SyncChart->ErrorPane->markers().front().y(), 1.0);
 }
 
 // Fills the save dialog as a user would: the file name, then Save.
