@@ -1,6 +1,8 @@
 // The main window's handlers of the serial port: parity, port choice and the DSR watch.
 #include "app/Zr8a.h"
 #include "app/startup.h"
+#include "link/codes.h"
+#include "link/encode.h"
 #include "serial/TComPort.h"
 
 #include <QPushButton>
@@ -28,9 +30,7 @@ std::uint16_t Tzr8f::portchange(std::uint16_t n) {
 void Tzr8f::serialTriggerModemStatus(TComPort* /*CP*/) {
     if (!serial->DsrChanged()) return;
     if (serial->DsrOn()) {
-        TxFrame[0] = 0x61;
-        TxFrame[1] = 0x0C;
-        TxFrame[2] = 0x01;
+        TxFrame = encode::timeSense(proto::timerequest::Ltc).bytes;
         sendcmd();
     }
     serial->ArmModemWatch(ModemWatch, 0x20, true);

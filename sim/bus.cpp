@@ -17,7 +17,7 @@ std::span<const std::uint8_t> bytesOf(const QByteArray& f) {
 }  // namespace
 
 Bus::Bus(const BusSettings& s)
-    : sync_(s.machines, s.seed),
+    : sync_(s.machines, s.seed, s.troubled),
       budget_(LineBytesPerPeriod * std::clamp(s.loadPercent, 1.0, 100.0) / 100.0) {
     // The controller draws from its own stream, so that turning it off leaves the
     // synchroniser's own chances (sync error, spontaneous errors) as they were.

@@ -30,6 +30,7 @@ struct BusSettings {
     double loadPercent = 50;
     bool controller = true;
     std::uint64_t seed = 1;
+    bool troubled = false;  // B hunts, C drops out now and then
 };
 
 class Bus {

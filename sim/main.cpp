@@ -64,8 +64,6 @@ int main(int argc, char** argv) {
     try {
         installSignals();
         const std::uint64_t seed = o.seed ? *o.seed : std::random_device{}();
-        // The synchroniser is made deep inside the session; it reads this when it starts.
-        if (o.hunt) qputenv("QUENLAR_SIM_HUNT", "1");
         sim::PseudoTerminal pty;
         out << pty.farSidePath() << "\n"
             << "QUENLAR_COM" << o.port << "=" << pty.farSidePath() << Qt::endl;

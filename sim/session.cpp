@@ -66,7 +66,7 @@ class Run {
           pty_(pty),
           out_(out),
           err_(err),
-          bus_(BusSettings{o.machines, o.load, o.controller, seed}),
+          bus_(BusSettings{o.machines, o.load, o.controller, seed, o.hunt}),
           pacer_(o.load),
           writer_([this](const QByteArray& b, bool whole) { wire_->add(b, now(), whole); },
                   FaultSettings{o.bitErrors, o.garbage, o.stalls}, seed ^ 0xD1B54A32D192ED03ULL,

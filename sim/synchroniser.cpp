@@ -1,10 +1,10 @@
 #include "sim/synchroniser.h"
 
+#include "link/codes.h"
+
 #include "sim/keys.h"
 #include "sim/syserrors.h"
 #include "sim/timecode.h"
-
-#include <QtGlobal>
 
 #include <algorithm>
 
@@ -28,10 +28,6 @@ int timeArgument(std::span<const std::uint8_t> args) {
     return framesOf(args[0], args[1], args[2], args[3]);
 }
 }  // namespace
-
-bool Synchroniser::troubledRun() {
-    return qEnvironmentVariableIsSet("QUENLAR_SIM_HUNT");
-}
 
 Synchroniser::Synchroniser(int machineCount, std::uint64_t seed, bool troubled) : rng_(seed) {
     const int n = clampMachines(machineCount);
@@ -106,7 +102,7 @@ void Synchroniser::key(int number, std::uint8_t keyCommand, std::span<const std:
             m->toggleRecordEnabled();
             break;
         case key::AllChaseOn:
-            keyToAll(0x8C);
+            keyToAll(proto::ext::AllChaseOn);
             break;
         case key::ClearChase:
             m->setChase(false);
@@ -237,14 +233,14 @@ void Synchroniser::keyToAll(std::uint8_t code) {
     for (Machine& m : machines_) {
         if (m.number() == master_) continue;
         switch (code) {
-            case 0x8C:
+            case proto::ext::AllChaseOn:
                 m.setChase(true);
                 m.setChaseGroup(true);
                 break;
-            case 0x8D:
+            case proto::ext::AllChaseOff:
                 m.setChase(false);
                 break;
-            case 0x8E:
+            case proto::ext::AllChaseClear:
                 m.setChase(false);
                 m.setChaseGroup(false);
                 break;
@@ -257,8 +253,8 @@ void Synchroniser::keyToAll(std::uint8_t code) {
 void Synchroniser::keyToGroup(std::uint8_t code) {
     for (Machine& m : machines_) {
         if (!m.chaseGroup()) continue;
-        if (code == 0xA1) recordKey(m);
-        if (code == 0xA2) m.record(false);
+        if (code == proto::ext::GroupRecordOn) recordKey(m);
+        if (code == proto::ext::GroupRecordOff) m.record(false);
     }
 }
 

@@ -16,9 +16,8 @@ namespace sim {
 class Synchroniser {
   public:
     // A troubled system starts running, every machine chasing the master; B hunts and C drops
-    // out now and then (quenlar-sim --hunt, which sets QUENLAR_SIM_HUNT for the run).
-    Synchroniser(int machineCount, std::uint64_t seed, bool troubled = troubledRun());
-    static bool troubledRun();
+    // out now and then (quenlar-sim --hunt).
+    Synchroniser(int machineCount, std::uint64_t seed, bool troubled = false);
 
     int machineCount() const { return static_cast<int>(machines_.size()); }
     // Machine 1..machineCount, or nullptr for a number the system does not have.

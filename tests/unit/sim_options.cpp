@@ -25,6 +25,7 @@ TEST(SimOptions, DefaultsPlayAHalfLoadedBusOfSixMachinesWithItsController) {
     EXPECT_EQ(p.options.duration, 0);
     EXPECT_EQ(p.options.fifo, 0) << "each frame at once";
     EXPECT_FALSE(p.options.usb);
+    EXPECT_FALSE(p.options.hunt);
 }
 
 TEST(SimOptions, EveryOptionIsTaken) {
@@ -34,7 +35,7 @@ TEST(SimOptions, EveryOptionIsTaken) {
                "--garbage", "0.01",       "--stalls", "--no-controller", "--hold",
                "--port",    "7",          "--replay", "a.txt",           "--stats",
                "s.txt",     "--log-rx",   "rx.txt",   "--log-tx",        "tx.txt",
-               "--fifo",    "8"});
+               "--fifo",    "8",          "--hunt"});
     ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
     const SimOptions& o = p.options;
     EXPECT_EQ(o.load, 80);
@@ -52,6 +53,7 @@ TEST(SimOptions, EveryOptionIsTaken) {
     EXPECT_EQ(o.logRx, QStringLiteral("rx.txt"));
     EXPECT_EQ(o.logTx, QStringLiteral("tx.txt"));
     EXPECT_EQ(o.fifo, 8);
+    EXPECT_TRUE(o.hunt);
 }
 
 TEST(SimOptions, UsbIsTakenAloneOrBesideAFifoOfNone) {
