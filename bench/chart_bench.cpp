@@ -2,7 +2,6 @@
 // the history takes every frame either way; open, the chart's timer redraws both panes five times
 // a second on the same user-interface thread. The closing lines give both line-rate ratios and
 // how much of the closed rate the open chart keeps.
-#include "app/Application.h"
 #include "app/Zr8a.h"
 #include "bench/rig.h"
 #include "bench/traffic.h"
@@ -69,15 +68,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application app(argc, argv);
-    app.errorSink = [](const QString& text) {
-        std::fprintf(stderr, "error box: %s\n", qPrintable(text));
-    };
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv, reporter);
     const auto closed = reporter.ratios.find("TallyMixChartClosed/min_time:3.000/real_time");
     const auto open = reporter.ratios.find("TallyMixChartOpen/min_time:3.000/real_time");
     if (closed == reporter.ratios.end() || open == reporter.ratios.end()) return 1;

@@ -8,7 +8,6 @@
 //    hand-over between the threads is in the figure too;
 //  - PileOfATwoSecondHoldUp: what a user-interface thread held up for two seconds finds, about
 //    7,000 bytes in one data event: how long the window stays busy with it.
-#include "app/Application.h"
 #include "app/Zr8a.h"
 #include "bench/rig.h"
 #include "bench/traffic.h"
@@ -160,15 +159,8 @@ double slowest(const std::vector<double>& ratios) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application app(argc, argv);
-    app.errorSink = [](const QString& text) {
-        std::fprintf(stderr, "error box: %s\n", qPrintable(text));
-    };
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv, reporter);
     // The slowest case is the one the line has to live with.
     std::printf("saturated line: %.1f bytes/s\n", LineBytesPerSecond);
     if (pileMs >= 0) {

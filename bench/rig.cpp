@@ -1,8 +1,11 @@
 #include "bench/rig.h"
 
+#include "app/Application.h"
 #include "serial/TComPort.h"
 
 #include <QCoreApplication>
+
+#include <cstdio>
 
 namespace bench {
 
@@ -25,6 +28,17 @@ bool Rig::deliver(const QByteArray& bytes) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return false;
+}
+
+void runBenchmarks(int argc, char** argv, benchmark::BenchmarkReporter& reporter) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application app(argc, argv);
+    app.errorSink = [](const QString& text) {
+        std::fprintf(stderr, "error box: %s\n", qPrintable(text));
+    };
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
 }
 
 }  // namespace bench

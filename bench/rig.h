@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
 
 namespace bench {
@@ -20,5 +22,9 @@ struct Rig {
     // taken all of them; the hand-over from the component's threads is part of what is measured.
     bool deliver(const QByteArray& bytes);
 };
+
+// Runs the chosen benchmarks inside the real application object (offscreen unless a platform is
+// set), an error box printed instead of shown, each run reported to `reporter`.
+void runBenchmarks(int argc, char** argv, benchmark::BenchmarkReporter& reporter);
 
 }  // namespace bench
