@@ -75,6 +75,8 @@ SyncChartWindow::SyncChartWindow(const SyncHistory& history, QWidget* owner)
 
     redrawTimer_ = new QTimer(this);
     redrawTimer_->setInterval(RedrawIntervalMs);
+    // A coarse timer may fire up to 5 % early, which would let redraws come closer together.
+    redrawTimer_->setTimerType(Qt::PreciseTimer);
     connect(redrawTimer_, &QTimer::timeout, this, [this] { redrawIfDue(); });
     connect(Span, &QComboBox::currentIndexChanged, this, [this] {
         stale_ = true;

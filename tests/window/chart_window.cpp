@@ -84,7 +84,9 @@ TEST_F(SyncChart, RedrawsAtMostFiveTimesASecondAndOnlyWhileShown) {
     ASSERT_TRUE(waitFor([&] { return w->SyncChart->redrawCount() >= 2; }));
     const qint64 elapsed = clock.elapsed();
     EXPECT_EQ(w->SyncHistory->samples(0).size(), 800u);
-    EXPECT_LE(w->SyncChart->redrawCount(), 1 + elapsed / chart::SyncChartWindow::RedrawIntervalMs);
+    // The redraw on showing, one per timer interval since, and one for the interval the clock
+    // and the timer may round differently.
+    EXPECT_LE(w->SyncChart->redrawCount(), 2 + elapsed / chart::SyncChartWindow::RedrawIntervalMs);
 
     keys({Qt::Key_Control, Qt::Key_G});
     ASSERT_FALSE(chartShown());
