@@ -3,7 +3,7 @@
 # SECONDS (default 600) with the trace-all on; then frames sent against frame lines traced, in
 # all and frame by frame, dropped bytes, the analyser's mean CPU and resident memory, and the
 # machine's steal time.
-#   [FIFO=bytes | USB=1] [STALLS=1] scripts/soak.sh [seconds] [build folder]
+#   [FIFO=bytes | USB=1] [STALLS=1] [CHART=1] scripts/soak.sh [seconds] [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
@@ -15,6 +15,9 @@ usb=${USB:-0}
 # STALLS=1 holds the analyser up (SIGSTOP) for 50-300 ms after each 0.5-3 s of running, all run
 # long, as a machine that is busy elsewhere does.
 stalls=${STALLS:-0}
+# CHART=1 keeps the sync chart open all run long: its redraws share the user-interface thread
+# with the receive path.
+chart=${CHART:-0}
 if [ "$fifo" != 0 ] && [ "$usb" != 0 ]; then
   echo "soak.sh: FIFO and USB cannot be given together" >&2
   exit 2
@@ -55,6 +58,11 @@ sleep 1
 DISPLAY=$display xdotool key ctrl+a
 for _ in $(seq 100); do [ -f "$work/temp/traceall.txt" ] && break; sleep 0.1; done
 [ -f "$work/temp/traceall.txt" ] || { echo "soak.sh: the trace-all did not start" >&2; exit 1; }
+if [ "$chart" != 0 ]; then
+  DISPLAY=$display xdotool key ctrl+g
+  DISPLAY=$display timeout 60 xdotool search --sync --name "Sync Chart" > /dev/null
+  echo "sync chart: open"
+fi
 kill -USR1 "$sim"
 released=$EPOCHREALTIME
 # Running or stopped, but not ended: an ended child stays a zombie until waited for.
@@ -119,6 +127,11 @@ kill "$sampler" 2>/dev/null || true
 if [ -n "$holder" ]; then wait "$holder" || true; fi
 holder=""
 kill -CONT "$analyser" 2>/dev/null || true
+# The analyser tells of the line's end in a box: close it, so that the keys reach the main window
+# (the sync chart may have the focus too).
+DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name "^Quenlar: Extended" \
+  windowfocus --sync key Return > /dev/null || true
+DISPLAY=$display xdotool search --name "Quenlar : Extended" windowfocus --sync > /dev/null
 # Trace-all off: the analyser writes out and closes the file.
 DISPLAY=$display xdotool key ctrl+a
 for _ in $(seq 300); do
