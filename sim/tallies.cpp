@@ -9,7 +9,7 @@
 namespace sim::tally {
 
 namespace {
-// The version the system specification reports: 2.20.
+// The version the system reports of itself: 2.20.
 constexpr std::array<std::uint8_t, 2> Version{0x02, 0x20};
 
 std::uint8_t num(int v) {
