@@ -35,9 +35,10 @@ ColumnTexts status3Column(std::uint8_t s3) {
 }
 
 QString syncErrorText(std::uint8_t error) {
-    const int size = error & 0x7F;
-    if (size == 0) return QStringLiteral("0");
-    return (error & 0x80 ? QStringLiteral("- ") : QStringLiteral("+ ")) + QString::number(size);
+    const int frames = proto::machinestatus::syncErrorFrames(error);
+    if (frames == 0) return QStringLiteral("0");
+    return (frames < 0 ? QStringLiteral("- ") : QStringLiteral("+ ")) +
+           QString::number(frames < 0 ? -frames : frames);
 }
 
 }  // namespace decode

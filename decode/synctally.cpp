@@ -19,8 +19,8 @@ SyncTally statusOf(const RxView& f) {
     t.kind = SyncTally::Kind::Status;
     t.machine = f.data(at::Machine);
     t.state = f.data(at::State);
-    t.locked = (f.data(at::Status1) & NotLockBit) == 0;
-    t.syncError = signedSyncError(f.data(at::SyncError));
+    t.locked = (f.data(at::Status1) & at::Status1NotLocked) == 0;
+    t.syncError = at::syncErrorFrames(f.data(at::SyncError));
     return t;
 }
 

@@ -23,9 +23,6 @@
 
 namespace decode {
 
-// Status byte 1, bit 6: the machine has not locked.
-inline constexpr std::uint8_t NotLockBit = 0x40;
-
 struct SyncTally {
     enum class Kind : std::uint8_t { Status, Offset, Name };
     Kind kind = Kind::Status;
@@ -41,12 +38,6 @@ struct SyncTally {
 
     friend bool operator==(const SyncTally&, const SyncTally&) = default;
 };
-
-// The sign-and-size byte as a signed number of frames: 0x85 is -5, 0x05 is +5, 0x80 is 0.
-constexpr int signedSyncError(std::uint8_t byte) {
-    const int size = byte & 0x7F;
-    return (byte & 0x80) != 0 ? -size : size;
-}
 
 // What the frame says about a machine's synchronisation, or nothing for any other frame and for
 // a tally too short to carry what it names.

@@ -47,6 +47,23 @@ inline constexpr int Position = 5;  // three bytes, MSB first
 inline constexpr int SyncError = 8;
 inline constexpr int Status3 = 9;
 inline constexpr std::size_t DataCount = 10;
+
+// Status byte 1, bit 6: the servo is not locked.
+inline constexpr std::uint8_t Status1NotLocked = 0x40;
+
+// The sync error byte: bit 7 the sign (set: negative), bits 0-6 the size in frames.
+inline constexpr std::uint8_t SyncErrorSign = 0x80;
+inline constexpr std::uint8_t SyncErrorSize = 0x7F;
+constexpr int syncErrorFrames(std::uint8_t byte) {
+    const int size = byte & SyncErrorSize;
+    return (byte & SyncErrorSign) != 0 ? -size : size;
+}
+// A larger size than the byte holds is sent as its largest.
+constexpr std::uint8_t syncErrorByte(int frames) {
+    const int size = frames < 0 ? -frames : frames;
+    return static_cast<std::uint8_t>((frames < 0 ? SyncErrorSign : 0) |
+                                     (size > SyncErrorSize ? SyncErrorSize : size));
+}
 }  // namespace machinestatus
 
 //   16 A0 82 mm oo oo oo sf cs

@@ -2,6 +2,8 @@
 
 #include "sim/timecode.h"
 
+#include "link/tallycodes.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -239,7 +241,7 @@ std::uint8_t Machine::status1() const {
     if (armed_) s |= 0x08;
     if (transport_ == Transport::Locate) s |= 0x10;
     if (transport_ == Transport::RecordOn) s |= 0x20;
-    if (!locked()) s |= 0x40;
+    if (!locked()) s |= proto::machinestatus::Status1NotLocked;
     const bool backwards =
         isReverse(transport_) ||
         (transport_ == Transport::Locate && wrapDay(locateTarget_ - position_) > FramesPerDay / 2);
@@ -272,8 +274,7 @@ std::uint8_t Machine::status3() const {
 }
 
 std::uint8_t Machine::syncErrorByte() const {
-    const int size = std::min(std::abs(syncError_), 127);
-    return static_cast<std::uint8_t>((syncError_ < 0 ? 0x80 : 0x00) | size);
+    return proto::machinestatus::syncErrorByte(syncError_);
 }
 
 std::uint8_t Machine::detailsByte() const {
