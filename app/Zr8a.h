@@ -7,6 +7,7 @@
 //   decode/   time code, status decoders, command naming
 //   trace/    trace files and outside viewers
 //   control/  sending, polling and reply supervision
+#include "control/TxGate.h"
 #include "decode/tallyreference.h"
 #include "link/frame.h"
 #include "serial/TComPort.h"
@@ -143,8 +144,7 @@ class Tzr8f : public QWidget {
 
     // Sending (control/sending.cpp).
     frame::Bytes TxFrame{};
-    QByteArray PendingTx;
-    bool SendNow = false;
+    TxGate Tx;
     std::int32_t CyclicCountdown = 0;
     bool AwaitReply = false;
 

@@ -100,7 +100,7 @@ void TControl::CyclicClick() {
     const bool on = !cyclicOn();
     if (on) {
         Lcyclic->show();
-        zr8f.SendNow = true;
+        zr8f.Tx.open();
     } else {
         Lcyclic->hide();
     }

@@ -18,19 +18,14 @@ constexpr int GenRow = 7;
 constexpr int GenMachine = 255;
 }  // namespace
 
-// The frame goes out now, or waits in PendingTx for the end of the next decoded extended tally
-// while a master-position tally has stopped sending. A newer frame replaces a held one.
+// The frame goes out now, or waits at the transmit gate for the end of the next decoded extended
+// tally while a master-position tally has stopped sending.
 void Tzr8f::sendcmd() {
     // Only the checksum is written into TxFrame; whatever lies past it stays as it was.
     const encode::Frame whole = encode::complete(TxFrame);
     const std::size_t last = whole.size - 1;
     TxFrame[last] = whole.bytes[last];
-    PendingTx = frame::toByteArray(whole.view());
-    if (SendNow) {
-        // Emptied only after the port took it, so a refused write leaves it for the next try.
-        serial->WriteBytes(PendingTx);
-        PendingTx.clear();
-    }
+    Tx.send(frame::toByteArray(whole.view()), *serial);
 }
 
 void Tzr8f::cmdenab() {
@@ -60,10 +55,10 @@ void Tzr8f::Timer1Timer() {
             CyclicCountdown = CyclicReload;
             TxFrame = encode::cyclicData(true).bytes;
             sendcmd();
-            SendNow = true;
+            Tx.open();
         }
     } else {
-        SendNow = true;
+        Tx.open();
     }
 }
 

@@ -1,8 +1,7 @@
 // The machine panel, from the monitored machine's status tally.
 #include "app/Zr8a.h"
 #include "decode/gridcolumn.h"
-#include "decode/rxview.h"
-#include "decode/statusnames.h"
+#include "decode/machinepanel.h"
 #include "decode/tallynames.h"
 #include "link/StringGrid.h"
 
@@ -13,38 +12,19 @@ const QString NoPosition = QStringLiteral("---:---:---:---");
 const QString NoValue = QStringLiteral("---");
 }  // namespace
 
-//   1A A0 81 mm tt s1 s2 pp pp pp ee s3 cs
-//            |  |  |  |  |        |  \_ status byte 3, column Status3
-//            |  |  |  |  |        \____ sync error, sign and size: SyncError
-//            |  |  |  |  \_____________ position, frames: Mcnpos (every tally)
-//            |  |  |  \________________ status byte 2, column Status2
-//            |  |  \___________________ status byte 1, column Status1
-//            |  \______________________ transport state: tally
-//            \_________________________ machine (the monitored one)
+// The monitored machine's status tally (decode/machinepanel.cpp) into the panel.
 void Tzr8f::mcnstatus() {
-    namespace at = decode::machinestatus;
-    using decode::dataPosition;
-    const decode::RxView f(RxFrame, RxLen);
     CmdText = *decode::tallyName(decode::tallykind::MachineStatus);
-    if (f.has(at::Position + 2)) {
-        std::int32_t frames = f.count24(at::Position);
-        Mcnpos->setText(frmstotxt(frames, 0));
-    }
-    // The position moves on every tally; only the status bytes decide a redraw and a trace line.
-    TraceChange = LastMcnStatus.differs(
-        RxFrame, RxLen,
-        {dataPosition(at::State), dataPosition(at::Status1), dataPosition(at::Status2),
-         dataPosition(at::SyncError), dataPosition(at::Status3)});
-    if (!TraceChange) return;
+    const decode::MachineStatusSeen seen = decode::machineStatus(RxFrame, RxLen, LastMcnStatus);
+    if (seen.position) Mcnpos->setText(*seen.position);
+    TraceChange = seen.changed;
+    if (!seen.changed) return;
     LastMcnStatus.take(RxFrame, RxLen);
-    if (f.has(at::State)) tally->setText(decode::transportStateName(f.data(at::State)));
-    if (f.has(at::Status1))
-        decode::writeColumn(*statgrid, 1, decode::status1Column(f.data(at::Status1)));
-    if (f.has(at::Status2))
-        decode::writeColumn(*statgrid, 2, decode::status2Column(f.data(at::Status2)));
-    if (f.has(at::SyncError)) SyncError->setText(decode::syncErrorText(f.data(at::SyncError)));
-    if (f.has(at::Status3))
-        decode::writeColumn(*statgrid, 3, decode::status3Column(f.data(at::Status3)));
+    if (seen.state) tally->setText(*seen.state);
+    if (seen.status1) decode::writeColumn(*statgrid, 1, *seen.status1);
+    if (seen.status2) decode::writeColumn(*statgrid, 2, *seen.status2);
+    if (seen.syncError) SyncError->setText(*seen.syncError);
+    if (seen.status3) decode::writeColumn(*statgrid, 3, *seen.status3);
 }
 
 void Tzr8f::statgridinit() {

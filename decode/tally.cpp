@@ -3,6 +3,7 @@
 #include "app/Zr8a.h"
 #include "decode/rxview.h"
 #include "decode/tallynames.h"
+#include "decode/trackmap.h"
 #include "link/StringGrid.h"
 
 //   1N A0 kk .. cs   kk: what the tally carries; 80-83 are decoded further, 91/92 are track maps
@@ -34,24 +35,17 @@ void Tzr8f::exttally() {
                 break;
         }
     }
-    // A frame held while sending was paused goes out right behind the synchroniser's tally. It
-    // stays held if the write fails, so that the next tally tries again.
-    if (!PendingTx.isEmpty()) {
-        serial->WriteBytes(PendingTx);
-        PendingTx.clear();
-    }
+    // A frame held while sending was paused goes out right behind the synchroniser's tally.
+    Tx.release(*serial);
 }
 
-//   1N A0 kk b1 .. b14 cs   kk 84 record-enable command (row Cmd), 91 ready (Ready),
-//                           92 record (Record); N - 1 bit-map bytes
+// The record-enable command (row Cmd) and the bit-map tallies (Ready, Record), decode/trackmap.h.
 void Tzr8f::Lrecenab(int kind) {
     CmdText = decode::text(decode::TrackMapNames.at(static_cast<std::size_t>(kind)));
-    const decode::RxView f(RxFrame, RxLen);
-    if (!f.has(0)) return;
-    for (int c = 1; c <= decode::TrackColumns; ++c) {
-        edpreset->setCell(c, kind,
-                          f.has(c) ? bin2str(f.data(c)) : decode::text(decode::NotReceived));
-    }
+    const auto row = decode::trackMapRow(RxFrame, RxLen);
+    if (!row) return;
+    for (int c = 1; c <= decode::TrackColumns; ++c)
+        edpreset->setCell(c, kind, (*row)[static_cast<std::size_t>(c - 1)]);
 }
 
 void Tzr8f::edpresetinit() {

@@ -23,7 +23,7 @@ struct Rig : FuzzRig {
         window.Control = &control;
         window.definekey = &definekey;
         control.definekey = &definekey;
-        window.SendNow = true;
+        window.Tx.open();
     }
 };
 

@@ -117,7 +117,7 @@ TEST_F(Timing, AnotherMachinesTallyDoesNotReleaseTheHeldFrame) {
     rig.c.Play->click();
     rig.receive(StatusOfC);
     EXPECT_EQ(writtenMeanwhile(), QByteArray());
-    EXPECT_EQ(rig.w.PendingTx, QByteArray::fromHex("02A08C0230"));
+    EXPECT_EQ(rig.w.Tx.held(), QByteArray::fromHex("02A08C0230"));
     rig.receive(StatusOfA);
     EXPECT_EQ(rig.take(5), QByteArray::fromHex("02A08C0230"));
 }
@@ -157,7 +157,7 @@ TEST_F(Timing, ClosedPortGivesOneErrorPerFailedCyclicRequest) {
     const QString notOpen = QStringLiteral("ie_NOpen - device not open.");
     EXPECT_EQ(testsupport::errorBoxes(), QStringList({notOpen, notOpen, notOpen, notOpen}))
         << "requests on ticks 1, 27, 53 and 79";
-    EXPECT_EQ(rig.w.PendingTx, CyclicRequest) << "kept for the next try";
+    EXPECT_EQ(rig.w.Tx.held(), CyclicRequest) << "kept for the next try";
 }
 
 TEST_F(Timing, FailedRequestsBehindAnOpenErrorBoxBringNoFurtherBoxes) {

@@ -93,9 +93,9 @@ TEST_F(DecodeWindow, TheErrorFieldKeepsItsTextThroughAReset) {
 }
 
 TEST_F(DecodeWindow, AMasterPositionTallyHoldsBackTheNextFrameToSend) {
-    w->SendNow = true;
+    w->Tx.open();
     send(MasterA);
-    EXPECT_FALSE(w->SendNow);
+    EXPECT_FALSE(w->Tx.isOpen());
 }
 
 TEST_F(DecodeWindow, AfterAResetTheSameMasterPositionRedrawsThePanel) {

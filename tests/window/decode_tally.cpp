@@ -128,10 +128,10 @@ class HeldFrame : public DecodeWindow {
     // A master-position tally stops sending; the next frame to send waits.
     void holdAFrame() {
         send("19 A0 80 01 000000 00 01 00 00");
-        ASSERT_FALSE(w->SendNow);
+        ASSERT_FALSE(w->Tx.isOpen());
         w->TxFrame = {0x20, 0x01};
         w->sendcmd();
-        ASSERT_EQ(w->PendingTx, QByteArray::fromHex("200121"));
+        ASSERT_EQ(w->Tx.held(), QByteArray::fromHex("200121"));
         line->takeWritten();
     }
     // What the window writes to the line until it equals `expected` (or time runs out).
@@ -149,7 +149,7 @@ TEST_F(HeldFrame, GoesOutRightAfterTheNextTally) {
     holdAFrame();
     send("11 A0 90");
     EXPECT_EQ(writtenUntil(QByteArray::fromHex("200121")), QByteArray::fromHex("200121"));
-    EXPECT_TRUE(w->PendingTx.isEmpty());
+    EXPECT_TRUE(w->Tx.held().isEmpty());
 }
 
 TEST_F(HeldFrame, GoesOutAfterATallyWithoutAName) {
@@ -163,7 +163,7 @@ TEST_F(HeldFrame, StaysHeldAfterAnotherMachinesTally) {
     send("1A A0 81 03 01 00 00 000000 00 00");
     waitForDispatchPasses(*w->serial);
     EXPECT_EQ(line->takeWritten(), QByteArray());
-    EXPECT_EQ(w->PendingTx, QByteArray::fromHex("200121"));
+    EXPECT_EQ(w->Tx.held(), QByteArray::fromHex("200121"));
 }
 
 TEST_F(HeldFrame, StaysHeldAfterACommand) {
@@ -171,7 +171,7 @@ TEST_F(HeldFrame, StaysHeldAfterACommand) {
     send("01 A0 07");
     waitForDispatchPasses(*w->serial);
     EXPECT_EQ(line->takeWritten(), QByteArray());
-    EXPECT_EQ(w->PendingTx, QByteArray::fromHex("200121"));
+    EXPECT_EQ(w->Tx.held(), QByteArray::fromHex("200121"));
 }
 
 TEST_F(HeldFrame, StaysHeldWhenThePortRefusesIt) {
@@ -181,7 +181,7 @@ TEST_F(HeldFrame, StaysHeldWhenThePortRefusesIt) {
     std::copy(tally.begin(), tally.end(), w->RxFrame.begin());
     w->RxLen = static_cast<int>(tally.size());
     EXPECT_THROW(w->parseinput(), AppError);
-    EXPECT_EQ(w->PendingTx, QByteArray::fromHex("200121"));
+    EXPECT_EQ(w->Tx.held(), QByteArray::fromHex("200121"));
 }
 
 }  // namespace

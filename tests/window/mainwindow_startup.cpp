@@ -74,7 +74,7 @@ TEST_F(StartUp, TheDsrWatchIsArmedAtStart) {
     // Sent at once, or held for the next tally while the cyclic requests are off.
     EXPECT_TRUE(waitFor([&] {
         sent += line->takeWritten();
-        return sent == timeSense || w->PendingTx == timeSense;
+        return sent == timeSense || w->Tx.held() == timeSense;
     }));
 }
 

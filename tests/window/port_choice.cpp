@@ -217,7 +217,7 @@ TEST(PortByName, APortSetToItsByIdLinkOpensTheDeviceBehindIt) {
     EXPECT_TRUE(testsupport::errorBoxes().isEmpty());
     EXPECT_TRUE(w.serial->Open());
     EXPECT_EQ(w.Button1->text(), QStringLiteral("Com7"));
-    w.SendNow = true;
+    w.Tx.open();
     w.TxFrame[0] = 0x20;
     w.TxFrame[1] = 0x01;
     EXPECT_TRUE(runReportingFailure([&] { w.sendcmd(); }));
@@ -233,7 +233,7 @@ TEST_F(PortWindow, ClosingTheWindowClosesThePort) {
 
 TEST_F(PortWindow, SendingOnAClosedPortShowsNotOpen) {
     w->serial->setOpen(false);
-    w->SendNow = true;
+    w->Tx.open();
     w->TxFrame[0] = 0x20;
     w->TxFrame[1] = 0x01;
     EXPECT_TRUE(runReportingFailure([&] { w->sendcmd(); }) == false);

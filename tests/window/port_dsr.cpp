@@ -8,7 +8,7 @@ class DsrWatch : public PortWindow {
     void SetUp() override {
         PortWindow::SetUp();
         ASSERT_TRUE(w->serial->Open());
-        w->SendNow = true;  // as the timer leaves it between master-position tallies
+        w->Tx.open();  // as the timer leaves it between master-position tallies
     }
 };
 
