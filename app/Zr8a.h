@@ -10,8 +10,10 @@
 #include "control/TxGate.h"
 #include "decode/tallyreference.h"
 #include "link/frame.h"
+#include "link/parsedframe.h"
+#include "link/ring.h"
 #include "serial/TComPort.h"
-#include "trace/TraceFile.h"
+#include "trace/TraceSession.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -110,28 +112,11 @@ class Tzr8f : public QWidget {
     QString AppDir;
     QString DocumentsDir;  // extend.txt and Extended.pdf: AppDir, or the installed share folder
     int MonMcn = 0;
-    bool TraceChange = false;
     int LastKey = 0;
     std::uint16_t ModemWatch = 0;
 
-    // Receive ring (link/receive.cpp).
-    std::array<std::uint8_t, 32> RxRing{};
-    int RxHead = 0;
-    int RxTail = 0;
-    frame::Bytes RxFrame{};
-    int RxLen = 0;
-    int RxErrorCount = 0;
-
-    // Per-frame texts (link/dispatch.cpp).
-    QString FrameHex;
-    QString PrevFrameHex;
-    QString CmdText;
-    QString GroupHex;
-    QString Cmd2Hex;
-    QString Data0Hex;
-    QString Data1Hex;
-    QString Data2Hex;
-    int SenseStart = 0;
+    ring::Receiver Rx;   // the receive ring and the last frame cut (link/receive.cpp)
+    ParsedFrame Parsed;  // what dispatch and the decoders make of that frame (link/dispatch.cpp)
 
     // Status decoders (decode/).
     // The reference copies remember which bytes they hold, so that a reset (which forgets them)
@@ -148,10 +133,7 @@ class Tzr8f : public QWidget {
     std::int32_t CyclicCountdown = 0;
     bool AwaitReply = false;
 
-    // Traces (trace/).
-    TraceFile TraceAllFile;
-    QString TraceFileName;
-    int TraceLineCount = 0;  // the count attached to `tracecount`
+    TraceSession Traces;  // trace/
 
     // Sync chart (app/syncchart.cpp): every machine's sync error and offset, taken from every
     // good frame whether or not the window is shown; the window is made when first opened.

@@ -40,7 +40,7 @@ appfolders::Folders foldersFor(const QString& programFolder) {
 void Tzr8f::FormCreate(const QStringList& args, const QString& programPath) {
     Application* app = Application::instance();
     setFormHeight(*this, views::CompactHeight);
-    TraceChange = false;
+    Parsed.traceDue = false;
     if (!args.isEmpty()) serial->setComNumber(startup::portNumberArgument(args.first()));
     Button1->setText(startup::portCaption(serial->ComNumber()));
     serial->setOpen(true);

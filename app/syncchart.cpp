@@ -40,7 +40,7 @@ void Tzr8f::buildSyncChart() {
 
 // One decode of a few bytes and a store into a ring that was sized at start-up.
 void Tzr8f::chartfeed() {
-    SyncHistory->take(RxFrame, RxLen, SyncClock.elapsed());
+    SyncHistory->take(Rx.frame, Rx.length, SyncClock.elapsed());
 }
 
 void Tzr8f::chartshow() {

@@ -39,7 +39,7 @@ void run(benchmark::State& state, bool chartOpen) {
         QCoreApplication::processEvents();
         handled += bytes;
     }
-    if (rig.window->RxErrorCount != 0) state.SkipWithError("frames were lost on the way");
+    if (rig.window->Rx.errorCount != 0) state.SkipWithError("frames were lost on the way");
     if (chartOpen && rig.window->SyncChart->redrawCount() == 0)
         state.SkipWithError("the chart never redrew");
     state.counters["x_line"] = benchmark::Counter(static_cast<double>(handled) / LineBytesPerSecond,

@@ -66,7 +66,7 @@ void run(benchmark::State& state, const QList<QByteArray>& frames, bool traceAll
         handled += bytes;
     }
     const double uiCpu = threadCpuSeconds() - uiCpuStart;
-    if (rig.window->RxErrorCount != 0) state.SkipWithError("frames were lost on the way");
+    if (rig.window->Rx.errorCount != 0) state.SkipWithError("frames were lost on the way");
     if (path == Path::ThroughThreads) {
         // What the user-interface thread alone could carry: bytes per second of its own CPU
         // time (the rest of the wall time is the component's threads handing the bytes over).
@@ -109,7 +109,7 @@ void DataEventPileOfATwoSecondHoldUp(benchmark::State& state) {
         ComPortProbe::raiseDataEvent(*rig.window->serial, pile);
         QCoreApplication::processEvents();  // and the repaint it asked for
     }
-    if (rig.window->RxErrorCount != 0) state.SkipWithError("frames were lost on the way");
+    if (rig.window->Rx.errorCount != 0) state.SkipWithError("frames were lost on the way");
     state.counters["pile_bytes"] = static_cast<double>(pile.size());
 }
 

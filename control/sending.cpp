@@ -88,7 +88,7 @@ void Tzr8f::Grid4MouseUp(Qt::MouseButton /*button*/, int /*col*/, int row) {
 
 // The previous short command got no reply before this one: note it on the command trace.
 void Tzr8f::incnoreply() {
-    PrevFrameHex = gettime() + QStringLiteral("  ") + Position->text() +
-                   QStringLiteral("  no reply ") + PrevFrameHex;
-    if (traceCmdOn()) TraceAllFile.writeLine(PrevFrameHex);
+    Parsed.previousHex = gettime() + QStringLiteral("  ") + Position->text() +
+                         QStringLiteral("  no reply ") + Parsed.previousHex;
+    if (traceCmdOn()) Traces.file.writeLine(Parsed.previousHex);
 }

@@ -11,7 +11,7 @@
 //         |  \____ 89/8C: key command; 8B: target (A0 group, A1 all, else a machine)
 //         \_______ kind
 void Tzr8f::extcmd() {
-    const decode::RxView f(RxFrame, RxLen);
+    const decode::RxView f(Rx.frame, Rx.length);
     // The arguments are read where a full frame carries them; in a shorter frame those places
     // hold its checksum or bytes of an earlier frame, and the name says what they hold, exactly as
     // the controllers' own monitors show such frames.
@@ -20,16 +20,16 @@ void Tzr8f::extcmd() {
         Lrecenab(decode::trackrow::Command);
     } else {
         const decode::ExtendedArgs args{f.data(1), f.data(2)};
-        if (const auto name = decode::extendedCommandName(kind, args)) CmdText = *name;
+        if (const auto name = decode::extendedCommandName(kind, args)) Parsed.name = *name;
     }
     // The controller repeats the cyclic-data request about once a second: it would flood the
     // trace and hide the last real command, and it drops a trace line still pending.
     if (kind == decode::extkind::CyclicDataEnable) {
-        TraceChange = false;
+        Parsed.traceDue = false;
         return;
     }
-    TraceChange = true;
-    command->setText(CmdText);
+    Parsed.traceDue = true;
+    command->setText(Parsed.name);
 }
 
 QString Tzr8f::extcmd2str(std::uint8_t k) {

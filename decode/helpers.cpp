@@ -20,7 +20,7 @@ QString Tzr8f::gettime() {
 
 // Sony time data:  7N cc ff ss mm hh cs   (cc 00/01 timers, 04/14 LTC, 06/16 VITC)
 void Tzr8f::updposition() {
-    const decode::RxView f(RxFrame, RxLen);
+    const decode::RxView f(Rx.frame, Rx.length);
     // Without all four bytes the places beyond the frame belong to earlier frames.
     if (!f.has(3)) return;
     Position->setText(timecode::sonyTime(f.data(0), f.data(1), f.data(2), f.data(3)));

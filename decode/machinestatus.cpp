@@ -14,12 +14,13 @@ const QString NoValue = QStringLiteral("---");
 
 // The monitored machine's status tally (decode/machinepanel.cpp) into the panel.
 void Tzr8f::mcnstatus() {
-    CmdText = *decode::tallyName(decode::tallykind::MachineStatus);
-    const decode::MachineStatusSeen seen = decode::machineStatus(RxFrame, RxLen, LastMcnStatus);
+    Parsed.name = *decode::tallyName(decode::tallykind::MachineStatus);
+    const decode::MachineStatusSeen seen =
+        decode::machineStatus(Rx.frame, Rx.length, LastMcnStatus);
     if (seen.position) Mcnpos->setText(*seen.position);
-    TraceChange = seen.changed;
+    Parsed.traceDue = seen.changed;
     if (!seen.changed) return;
-    LastMcnStatus.take(RxFrame, RxLen);
+    LastMcnStatus.take(Rx.frame, Rx.length);
     if (seen.state) tally->setText(*seen.state);
     if (seen.status1) decode::writeColumn(*statgrid, 1, *seen.status1);
     if (seen.status2) decode::writeColumn(*statgrid, 2, *seen.status2);

@@ -9,26 +9,26 @@ std::uint8_t cmd2(const frame::Bytes& rx) {
 }  // namespace
 
 void Tzr8f::lastcmd0() {
-    if (cmd2(RxFrame) == frame::Extended) {
+    if (cmd2(Rx.frame) == frame::Extended) {
         extcmd();
         return;
     }
-    if (const auto name = decode::sonyCommandName(0, cmd2(RxFrame))) CmdText = *name;
+    if (const auto name = decode::sonyCommandName(0, cmd2(Rx.frame))) Parsed.name = *name;
 }
 
 void Tzr8f::lastcmd1() {
-    if (cmd2(RxFrame) == frame::Extended) exttally();
+    if (cmd2(Rx.frame) == frame::Extended) exttally();
 }
 
 // An unknown transport command is named by its bytes, so that it stays visible in the trace.
 void Tzr8f::lastcmd2() {
-    CmdText = decode::sonyCommandName(2, cmd2(RxFrame)).value_or(FrameHex);
+    Parsed.name = decode::sonyCommandName(2, cmd2(Rx.frame)).value_or(Parsed.hex);
 }
 
 void Tzr8f::lastcmd4() {
-    if (const auto name = decode::sonyCommandName(4, cmd2(RxFrame))) CmdText = *name;
+    if (const auto name = decode::sonyCommandName(4, cmd2(Rx.frame))) Parsed.name = *name;
 }
 
 void Tzr8f::lastcmd6() {
-    if (const auto name = decode::sonyCommandName(6, cmd2(RxFrame))) CmdText = *name;
+    if (const auto name = decode::sonyCommandName(6, cmd2(Rx.frame))) Parsed.name = *name;
 }

@@ -27,18 +27,18 @@ void showSystemError(QLabel& label, const decode::SystemErrorSeen& error) {
 // The master-position tally (decode/systempanel.cpp) into the system panel; it also closes the
 // transmit gate, as the synchroniser is about to speak.
 void Tzr8f::Masterpoz() {
-    CmdText = *decode::tallyName(decode::tallykind::MasterPosition);
+    Parsed.name = *decode::tallyName(decode::tallykind::MasterPosition);
     Tx.close();
     const decode::MasterPositionSeen seen =
-        decode::masterPosition(RxFrame, RxLen, MasterMcnNo, SelectMcnNo, LastMasterPoz);
+        decode::masterPosition(Rx.frame, Rx.length, MasterMcnNo, SelectMcnNo, LastMasterPoz);
     if (seen.position) Position->setText(*seen.position);
     if (seen.master) {
         MasterMcnNo = seen.master->number;
         MastMcn->setText(seen.master->text);
     }
-    TraceChange = seen.changed;
+    Parsed.traceDue = seen.changed;
     if (!seen.changed) return;
-    LastMasterPoz.take(RxFrame, RxLen);
+    LastMasterPoz.take(Rx.frame, Rx.length);
     if (seen.status) decode::writeColumn(*SysStatSGrid, 1, *seen.status);
     if (seen.selected) {
         SelectMcnNo = seen.selected->number;
@@ -49,16 +49,16 @@ void Tzr8f::Masterpoz() {
 
 // The monitored machine's offset tally (decode/machinepanel.cpp).
 void Tzr8f::mcnoffset() {
-    CmdText = *decode::tallyName(decode::tallykind::MachineOffset);
-    const decode::MachineOffsetSeen seen = decode::machineOffset(RxFrame, RxLen);
+    Parsed.name = *decode::tallyName(decode::tallykind::MachineOffset);
+    const decode::MachineOffsetSeen seen = decode::machineOffset(Rx.frame, Rx.length);
     if (seen.offset) mcnoff->setText(*seen.offset);
     if (seen.subFrames) mcnsuboff->setText(*seen.subFrames);
 }
 
 // The monitored machine's details tally (decode/machinepanel.cpp).
 void Tzr8f::mcndetails() {
-    CmdText = *decode::tallyName(decode::tallykind::MachineDetails);
-    const decode::MachineDetailsSeen seen = decode::machineDetails(RxFrame, RxLen);
+    Parsed.name = *decode::tallyName(decode::tallykind::MachineDetails);
+    const decode::MachineDetailsSeen seen = decode::machineDetails(Rx.frame, Rx.length);
     if (seen.sonyId) SonyID->setText(*seen.sonyId);
     if (seen.recordTracks) RecTrks->setText(*seen.recordTracks);
     if (seen.details) decode::writeColumn(*statgrid, 4, *seen.details);
@@ -68,7 +68,7 @@ void Tzr8f::mcndetails() {
 
 // Any machine's details tally: its name goes to the master and selection labels.
 void Tzr8f::SystemAscii() {
-    const auto name = decode::machineDetails(RxFrame, RxLen).name;
+    const auto name = decode::machineDetails(Rx.frame, Rx.length).name;
     if (!name) return;
     if (name->number == SelectMcnNo) CurrMcn->setText(name->text);
     if (name->number == MasterMcnNo) MastMcn->setText(name->text);

@@ -9,7 +9,7 @@
 //   1N A0 kk .. cs   kk: what the tally carries; 80-83 are decoded further, 91/92 are track maps
 void Tzr8f::exttally() {
     namespace kind = decode::tallykind;
-    const decode::RxView f(RxFrame, RxLen);
+    const decode::RxView f(Rx.frame, Rx.length);
     if (const auto k = f.dataIfCarried(0)) {
         switch (*k) {
             case kind::MasterPosition:
@@ -31,7 +31,7 @@ void Tzr8f::exttally() {
                 Lrecenab(decode::trackrow::Record);
                 break;
             default:
-                if (const auto name = decode::tallyName(*k)) CmdText = *name;
+                if (const auto name = decode::tallyName(*k)) Parsed.name = *name;
                 break;
         }
     }
@@ -41,8 +41,8 @@ void Tzr8f::exttally() {
 
 // The record-enable command (row Cmd) and the bit-map tallies (Ready, Record), decode/trackmap.h.
 void Tzr8f::Lrecenab(int kind) {
-    CmdText = decode::text(decode::TrackMapNames.at(static_cast<std::size_t>(kind)));
-    const auto row = decode::trackMapRow(RxFrame, RxLen);
+    Parsed.name = decode::text(decode::TrackMapNames.at(static_cast<std::size_t>(kind)));
+    const auto row = decode::trackMapRow(Rx.frame, Rx.length);
     if (!row) return;
     for (int c = 1; c <= decode::TrackColumns; ++c)
         edpreset->setCell(c, kind, (*row)[static_cast<std::size_t>(c - 1)]);

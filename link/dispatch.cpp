@@ -43,8 +43,8 @@ bool isSonyLocate(std::uint8_t cmd1, std::uint8_t cmd2) {
 }
 
 std::span<const std::uint8_t> dataOf(const Tzr8f& w) {
-    return std::span<const std::uint8_t>(w.RxFrame).subspan(2,
-                                                            static_cast<std::size_t>(w.RxLen - 3));
+    return std::span<const std::uint8_t>(w.Rx.frame)
+        .subspan(2, static_cast<std::size_t>(w.Rx.length - 3));
 }
 
 // The first free row or the first row of this kind; the last row when the grid is full.
@@ -62,16 +62,16 @@ int chooseRow(const StringGrid& grid, const rowkey::Key& key) {
 // was never reset means the tables never were: they are reset before the first count, and the
 // row is chosen again among the presets, so that the frame cannot overwrite one of them.
 int countRow(Tzr8f& w, StringGrid& grid) {
-    const rowkey::Key key = rowkey::of(w.RxFrame);
+    const rowkey::Key key = rowkey::of(w.Rx.frame);
     int row = chooseRow(grid, key);
     if (grid.cell(0, row).isEmpty()) {
         w.clear();
         row = chooseRow(grid, key);
     }
     grid.setCell(0, row, rowkey::nextCount(grid.cell(0, row)));
-    grid.setCell(1, row, w.GroupHex);
-    grid.setCell(2, row, frame::hex1(static_cast<std::uint8_t>(frame::dataCount(w.RxFrame[0]))));
-    grid.setCell(3, row, w.Cmd2Hex);
+    grid.setCell(1, row, w.Parsed.groupHex);
+    grid.setCell(2, row, frame::hex1(static_cast<std::uint8_t>(frame::dataCount(w.Rx.frame[0]))));
+    grid.setCell(3, row, w.Parsed.cmd2Hex);
     return row;
 }
 
@@ -91,10 +91,10 @@ bool showData(StringGrid& grid, int row, std::span<const std::uint8_t> data, int
 // The edit-preset tally fills the Ready row with the bit pictures of the bytes it carries.
 void showEditPreset(Tzr8f& w) {
     for (int k = 0; k < 4; ++k) {
-        const bool carried = w.RxLen > k + 3;
+        const bool carried = w.Rx.length > k + 3;
         w.edpreset->setCell(
             k + 1, EditPresetReadyRow,
-            carried ? w.bin2str(w.RxFrame[static_cast<std::size_t>(k + 2)]) : QString());
+            carried ? w.bin2str(w.Rx.frame[static_cast<std::size_t>(k + 2)]) : QString());
     }
 }
 
@@ -107,21 +107,22 @@ QString withLocateTime(const frame::Bytes& rx) {
 }  // namespace
 
 void Tzr8f::parseinput() {
-    PrevFrameHex = FrameHex;
-    CmdText.clear();
-    FrameHex = frame::hexText(
-        std::span<const std::uint8_t>(RxFrame).first(static_cast<std::size_t>(RxLen)));
-    if (traceAllOn()) TraceAllFile.writeLine(FrameHex);
+    Parsed.previousHex = Parsed.quoted;
+    Parsed.name.clear();
+    Parsed.hex = frame::hexText(
+        std::span<const std::uint8_t>(Rx.frame).first(static_cast<std::size_t>(Rx.length)));
+    Parsed.quoted = Parsed.hex;
+    if (traceAllOn()) Traces.file.writeLine(Parsed.hex);
 
-    const std::uint8_t cmd1 = RxFrame[0];
-    const std::uint8_t cmd2 = RxFrame[1];
-    GroupHex = frame::hex1(static_cast<std::uint8_t>(frame::group(cmd1)));
-    Cmd2Hex = frame::hex2(cmd2);
-    Data0Hex = frame::hex2(RxFrame[2]);
-    Data1Hex = frame::hex2(RxFrame[3]);
-    Data2Hex = frame::hex2(RxFrame[4]);
+    const std::uint8_t cmd1 = Rx.frame[0];
+    const std::uint8_t cmd2 = Rx.frame[1];
+    Parsed.groupHex = frame::hex1(static_cast<std::uint8_t>(frame::group(cmd1)));
+    Parsed.cmd2Hex = frame::hex2(cmd2);
+    Parsed.data0Hex = frame::hex2(Rx.frame[2]);
+    Parsed.data1Hex = frame::hex2(Rx.frame[3]);
+    Parsed.data2Hex = frame::hex2(Rx.frame[4]);
 
-    if (isStatusSense(cmd1, cmd2)) SenseStart = RxFrame[2] >> 4;
+    if (isStatusSense(cmd1, cmd2)) Parsed.senseStart = Rx.frame[2] >> 4;
     if (frame::group(cmd1) == proto::group::SenseReply) {
         if (isTimeData(cmd2))
             updposition();
@@ -130,12 +131,12 @@ void Tzr8f::parseinput() {
     }
 
     if (!frame::isReply(cmd1)) {
-        if (RxLen <= ShortCommandMaxLength)
+        if (Rx.length <= ShortCommandMaxLength)
             buildgrid1();
         else
             buildgrid2();
     } else if (frame::group(cmd1) == proto::group::Reply && cmd2 == proto::Extended) {
-        const std::uint8_t kind = RxFrame[2];
+        const std::uint8_t kind = Rx.frame[2];
         if (kind >= proto::tallykind::MachineStatus && kind <= proto::tallykind::LastMachineTally)
             buildmcngrid();
         else
@@ -176,12 +177,12 @@ void Tzr8f::buildgrid1() {
     const int row = countRow(*this, *grid1);
     showData(*grid1, row, dataOf(*this), FirstDataColumn);
 
-    const int group = frame::group(RxFrame[0]);
+    const int group = frame::group(Rx.frame[0]);
     nameByGroup(*this, group);
-    grid1->setCell(grid1->ColCount() - 1, row, CmdText);
+    grid1->setCell(grid1->ColCount() - 1, row, Parsed.name);
 
-    if (group == proto::group::Transport || group == proto::group::Preset || TraceChange) {
-        if (isSonyLocate(RxFrame[0], RxFrame[1])) CmdText = withLocateTime(RxFrame);
+    if (group == proto::group::Transport || group == proto::group::Preset || Parsed.traceDue) {
+        if (isSonyLocate(Rx.frame[0], Rx.frame[1])) Parsed.name = withLocateTime(Rx.frame);
         if (traceCmdOn()) tracecmd();
     }
 }
@@ -190,18 +191,18 @@ void Tzr8f::buildgrid2() {
     AwaitReply = false;
 
     const int row = countRow(*this, *grid2);
-    const int shift = row == MasterPositionRow ? SenseStart : 0;
-    if (showData(*grid2, row, dataOf(*this), FirstDataColumn + shift)) TraceChange = true;
+    const int shift = row == MasterPositionRow ? Parsed.senseStart : 0;
+    if (showData(*grid2, row, dataOf(*this), FirstDataColumn + shift)) Parsed.traceDue = true;
 
-    nameByGroup(*this, frame::group(RxFrame[0]));
-    grid2->setCell(grid2->ColCount() - 1, row, CmdText);
-    if (!frame::isReply(RxFrame[0])) command->setText(CmdText);
-    if (traceCmdOn() && TraceChange) tracecmd();
+    nameByGroup(*this, frame::group(Rx.frame[0]));
+    grid2->setCell(grid2->ColCount() - 1, row, Parsed.name);
+    if (!frame::isReply(Rx.frame[0])) command->setText(Parsed.name);
+    if (traceCmdOn() && Parsed.traceDue) tracecmd();
 }
 
 void Tzr8f::buildmcngrid() {
-    const std::uint8_t kind = RxFrame[2];
-    const std::uint8_t machine = RxFrame[3];
+    const std::uint8_t kind = Rx.frame[2];
+    const std::uint8_t machine = Rx.frame[3];
     if (machine >= 1 && machine <= 9) {
         const int col = kind - proto::tallykind::MachineStatus + 1;  // S, O, D for 0x81..0x83
         Grid4->setCell(col, machine, rowkey::nextCount(Grid4->cell(col, machine)));
@@ -210,10 +211,10 @@ void Tzr8f::buildmcngrid() {
     if (machine == MonMcn) {
         AwaitReply = false;
         const int row = countRow(*this, *mcngrid);
-        if (showData(*mcngrid, row, dataOf(*this), FirstDataColumn)) TraceChange = true;
+        if (showData(*mcngrid, row, dataOf(*this), FirstDataColumn)) Parsed.traceDue = true;
         lastcmd1();
-        mcngrid->setCell(mcngrid->ColCount() - 1, row, CmdText);
-        if (traceCmdOn() && TraceChange) tracecmd();
+        mcngrid->setCell(mcngrid->ColCount() - 1, row, Parsed.name);
+        if (traceCmdOn() && Parsed.traceDue) tracecmd();
     } else if (kind == proto::tallykind::MachineDetails) {
         SystemAscii();
     }

@@ -7,20 +7,16 @@
 
 namespace {
 
-ring::State rxState(Tzr8f& w) {
-    return {w.RxRing, w.RxHead, w.RxTail, w.RxFrame, w.RxLen};
-}
-
 // A dropped byte is a line of its own in the trace-all: two digits, unlike a frame's line.
 void traceByte(Tzr8f& w, std::uint8_t byte) {
-    if (w.traceAllOn()) w.TraceAllFile.writeLine(frame::hex2(byte));
+    if (w.traceAllOn()) w.Traces.file.writeLine(frame::hex2(byte));
 }
 
 // Line noise shows only in the count; idle 0x00 bytes are no error.
 void countDropped(Tzr8f& w, std::uint8_t byte) {
     if (byte == 0x00) return;
-    ++w.RxErrorCount;
-    w.aciaerr->setText(QString::number(w.RxErrorCount));
+    ++w.Rx.errorCount;
+    w.aciaerr->setText(QString::number(w.Rx.errorCount));
 }
 
 // Bytes the device overran with while this thread was held up for longer than the buffers hold
@@ -39,7 +35,7 @@ void showBytesLost(Tzr8f& w) {
 // up: the ring cuts its complete frames before it takes a byte on a full ring, so a pile of any
 // size goes through it without a good frame being dropped to make room.
 void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
-    const ring::State rx = rxState(*this);
+    const ring::State rx = Rx.state();
     // Counted before it is traced, so that a failing trace file cannot lose the count.
     const auto dropped = [this](std::uint8_t byte) {
         countDropped(*this, byte);
@@ -55,5 +51,5 @@ void Tzr8f::serialTriggerAvail(TComPort* /*CP*/, std::uint16_t Count) {
 }
 
 void Tzr8f::clearrx() {
-    ring::discardAll(rxState(*this), [this](std::uint8_t byte) { traceByte(*this, byte); });
+    ring::discardAll(Rx.state(), [this](std::uint8_t byte) { traceByte(*this, byte); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The 32-byte receive ring and the cutting of frames out of it.
 //
-//   RxRing  [ . . . . C1 C2 D0 .. CS . . . ]     indices run 0..31 and wrap
-//                     ^tail          ^head       unread = (head - tail) & 0x1F
+//   ring  [ . . . . C1 C2 D0 .. CS . . . ]     indices run 0..31 and wrap
+//                   ^tail          ^head       unread = (head - tail) & 0x1F
 //
 // The byte at the read index is always taken as a CMD1. A frame is judged only once all the
 // bytes its CMD1 announces are unread; a bad checksum drops exactly that one byte and the next
@@ -11,7 +11,7 @@
 // the frames already complete are cut first (31 unread bytes always hold a whole frame to judge),
 // so unread bytes are never overwritten and a good frame is never thrown away to make room.
 //
-// The state lives in the main window; these functions work on references to it so that the
+// The main window owns a `Receiver`; these functions work on references to its parts so that the
 // window, the tests and the fuzzers share one frame cutter.
 #include "link/frame.h"
 
@@ -39,6 +39,19 @@ struct State {
     int& tail;
     frame::Bytes& frame;  // the last frame cut, checksum included
     int& length;          // its length
+};
+
+// The receive state of the main window: the ring, its indices, the last frame cut, and the count
+// of non-zero bytes dropped since start (never reset while the program runs).
+struct Receiver {
+    Bytes ring{};
+    int head = 0;
+    int tail = 0;
+    frame::Bytes frame{};
+    int length = 0;
+    int errorCount = 0;
+
+    State state() { return {ring, head, tail, frame, length}; }
 };
 
 enum class Verdict { Empty, Incomplete, Good, BadChecksum };

@@ -1,4 +1,4 @@
-// The two trace switches and the command-trace line. Both traces share TraceAllFile, so
+// The two trace switches and the command-trace line. Both traces share Traces.file, so
 // switching one on switches the other off; the LEDs are the state.
 #include "app/Zr8a.h"
 #include "trace/tracetext.h"
@@ -19,9 +19,9 @@ void stopAfterFailure(Tzr8f& w) {
 }
 
 void openTrace(Tzr8f& w, const QString& relativePath) {
-    w.TraceFileName = tracetext::inFolder(w.AppDir, relativePath);
-    w.TraceAllFile.onFailure = [&w] { stopAfterFailure(w); };
-    w.TraceAllFile.open(w.TraceFileName);
+    w.Traces.fileName = tracetext::inFolder(w.AppDir, relativePath);
+    w.Traces.file.onFailure = [&w] { stopAfterFailure(w); };
+    w.Traces.file.open(w.Traces.fileName);
 }
 
 }  // namespace
@@ -37,14 +37,14 @@ void Tzr8f::tall() {
     if (traceAllOn()) {
         ledta->hide();
         clearrx();
-        TraceAllFile.close();
+        Traces.file.close();
         editfname();
         return;
     }
     ledta->show();
     if (traceCmdOn()) {
         ledt->hide();
-        TraceAllFile.close();
+        Traces.file.close();
     }
     openTrace(*this, tracetext::traceAllFile());
 }
@@ -54,31 +54,30 @@ void Tzr8f::tcmd() {
         ledt->hide();
         tracecount->hide();
         clearrx();
-        TraceAllFile.close();
+        Traces.file.close();
         editfname();
         return;
     }
-    TraceLineCount = 0;
+    Traces.lineCount = 0;
     tracecount->clear();
     tracecount->show();
     ledt->show();
     if (traceAllOn()) {
         ledta->hide();
-        TraceAllFile.close();
+        Traces.file.close();
     }
     openTrace(*this, tracetext::commandTraceFile());
-    // The header stands in for the frame text until the next frame, as a trace line would.
-    FrameHex = tracetext::header();
-    TraceAllFile.writeLine(FrameHex);
+    // The header stands in for the frame until the next one, as a trace line would.
+    Parsed.quoted = tracetext::header();
+    Traces.file.writeLine(Parsed.quoted);
 }
 
 void Tzr8f::tracecmd() {
-    TraceChange = false;
-    // From here on the frame's text is its trace line: that is what a "no reply" line quotes.
-    FrameHex = tracetext::commandLine(gettime(), Position->text(), CmdText, FrameHex);
-    TraceAllFile.writeLine(FrameHex);
-    ++TraceLineCount;
-    tracecount->setText(QString::number(TraceLineCount));
+    Parsed.traceDue = false;
+    Parsed.quoted = tracetext::commandLine(gettime(), Position->text(), Parsed.name, Parsed.hex);
+    Traces.file.writeLine(Parsed.quoted);
+    ++Traces.lineCount;
+    tracecount->setText(QString::number(Traces.lineCount));
 }
 
 void Tzr8f::TraceallClick() {

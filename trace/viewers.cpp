@@ -25,7 +25,7 @@ void Tzr8f::EditallClick() {
         tall();
         return;
     }
-    TraceFileName = tracetext::inFolder(AppDir, tracetext::traceAllFile());
+    Traces.fileName = tracetext::inFolder(AppDir, tracetext::traceAllFile());
     editfname();
 }
 
@@ -34,17 +34,17 @@ void Tzr8f::editcmdClick() {
         tcmd();
         return;
     }
-    TraceFileName = tracetext::inFolder(AppDir, tracetext::commandTraceFile());
+    Traces.fileName = tracetext::inFolder(AppDir, tracetext::commandTraceFile());
     editfname();
 }
 
 void Tzr8f::editfname() {
-    if (TraceFileName.isEmpty()) return;
-    openInViewer(TraceFileName, AppDir);
+    if (Traces.fileName.isEmpty()) return;
+    openInViewer(Traces.fileName, AppDir);
 }
 
 void Tzr8f::editprotocol() {
-    TraceFileName = tracetext::inFolder(documentsFolder(*this), tracetext::protocolText());
+    Traces.fileName = tracetext::inFolder(documentsFolder(*this), tracetext::protocolText());
     editfname();
 }
 

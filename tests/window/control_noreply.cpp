@@ -15,7 +15,7 @@ class NoReply : public ::testing::Test {
     void SetUp() override { rig.w.tcmd(); }
     // The command trace's lines so far (the file is complete once it is closed).
     QStringList traceLines() {
-        rig.w.TraceAllFile.close();
+        rig.w.Traces.file.close();
         QFile file(rig.path(tracetext::commandTraceFile()));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
@@ -80,7 +80,7 @@ TEST_F(NoReply, WithTheCommandTraceOffNothingIsWritten) {
     rig.w.tcmd();
     rig.receive(bytes("200121"));
     rig.receive(bytes("200020"));
-    EXPECT_TRUE(rig.w.PrevFrameHex.contains(QStringLiteral("no reply 20 01 21 ")))
+    EXPECT_TRUE(rig.w.Parsed.previousHex.contains(QStringLiteral("no reply 20 01 21 ")))
         << "the line is built, but only the trace would keep it";
     EXPECT_EQ(noReplyLines(traceLines()), QStringList());
 }

@@ -23,7 +23,7 @@ TEST_F(DecodeWindow, AStatusTallyFillsTheWholeMachinePanel) {
                 ElementsAre("Normal", "", "", "", "", "", "Slow Speed", ""));
     EXPECT_THAT(column(*w->statgrid, 3),
                 ElementsAre("", "", "", "Chase Active", "Chase Grp", "", "Ram Scrub", ""));
-    EXPECT_EQ(w->CmdText, QStringLiteral("Mcn status"));
+    EXPECT_EQ(w->Parsed.name, QStringLiteral("Mcn status"));
     EXPECT_EQ(w->mcngrid->cell(19, 1), QStringLiteral("Mcn status"));
 }
 

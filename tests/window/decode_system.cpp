@@ -26,7 +26,7 @@ TEST_F(DecodeWindow, AMasterPositionTallyFillsTheSystemPanel) {
     EXPECT_EQ(w->CurrMcn->text(), QStringLiteral("B:Select"));
     EXPECT_THAT(column(*w->SysStatSGrid, 1, 7),
                 ElementsAre("EBU 25fps", "", "Remote", "", "", "Sys Lock", ""));
-    EXPECT_EQ(w->CmdText, QStringLiteral("Master Poz"));
+    EXPECT_EQ(w->Parsed.name, QStringLiteral("Master Poz"));
     EXPECT_EQ(w->grid2->cell(19, 1), QStringLiteral("Master Poz"));
 }
 

@@ -27,7 +27,7 @@ TEST_F(DecodeWindow, AFullReadyBitMapFillsTheReadyRow) {
     EXPECT_EQ(row[12], QStringLiteral("1011 0000"));
     EXPECT_EQ(row[13], QStringLiteral("0000 0001"));  // track 112
     EXPECT_EQ(w->edpreset->cell(1, 0), QStringLiteral("1 - 8"));
-    EXPECT_EQ(w->CmdText, QStringLiteral("Ready Bit Map"));
+    EXPECT_EQ(w->Parsed.name, QStringLiteral("Ready Bit Map"));
     EXPECT_EQ(w->grid2->cell(19, 2), QStringLiteral("Ready Bit Map"));
 }
 
@@ -178,8 +178,8 @@ TEST_F(HeldFrame, StaysHeldWhenThePortRefusesIt) {
     holdAFrame();
     w->serial->setOpen(false);
     const QByteArray tally = framed("11 A0 90");
-    std::copy(tally.begin(), tally.end(), w->RxFrame.begin());
-    w->RxLen = static_cast<int>(tally.size());
+    std::copy(tally.begin(), tally.end(), w->Rx.frame.begin());
+    w->Rx.length = static_cast<int>(tally.size());
     EXPECT_THROW(w->parseinput(), AppError);
     EXPECT_EQ(w->Tx.held(), QByteArray::fromHex("200121"));
 }

@@ -122,8 +122,8 @@ TEST_F(Window, TablesNeverResetAreResetByTheFirstFrameAndCountIt) {
     line->failOpenWith = ENOENT;  // start-up stops before its reset
     open();
     ASSERT_EQ(w->grid1->cell(0, 0), QString());
-    w->RxFrame = {0x20, 0x01, 0x21};
-    w->RxLen = 3;
+    w->Rx.frame = {0x20, 0x01, 0x21};
+    w->Rx.length = 3;
     w->parseinput();
     EXPECT_EQ(w->grid1->cell(0, 0), QStringLiteral("Ct"));
     EXPECT_EQ(w->grid1->cell(0, 1), QStringLiteral("1"));
@@ -139,8 +139,8 @@ TEST_F(Window, FirstFrameIntoNeverResetTablesLeavesThePresetsIntact) {
     line->failOpenWith = ENOENT;
     open();
     const QByteArray longCommand = framed("071101020304050607");
-    std::copy(longCommand.begin(), longCommand.end(), w->RxFrame.begin());
-    w->RxLen = static_cast<int>(longCommand.size());
+    std::copy(longCommand.begin(), longCommand.end(), w->Rx.frame.begin());
+    w->Rx.length = static_cast<int>(longCommand.size());
     w->parseinput();
     EXPECT_EQ(row(*w->grid2, 1).mid(0, 5), (QStringList{"0", "1", "X", "A0", "80"}));
     EXPECT_EQ(w->grid2->cell(19, 1), QStringLiteral("Master Position"));
@@ -250,12 +250,12 @@ TEST_F(Window, RepliesOfKinds86And87TakeTheFreeRows) {
 
 TEST_F(Window, ShownBytesOfALongMessageMarkAChangeOnlyWhenTheyChange) {
     feed(framed("071101020304050607"));
-    EXPECT_TRUE(w->TraceChange);
-    w->TraceChange = false;
+    EXPECT_TRUE(w->Parsed.traceDue);
+    w->Parsed.traceDue = false;
     feed(framed("071101020304050607"));
-    EXPECT_FALSE(w->TraceChange);
+    EXPECT_FALSE(w->Parsed.traceDue);
     feed(framed("0711010203040506FF"));
-    EXPECT_TRUE(w->TraceChange);
+    EXPECT_TRUE(w->Parsed.traceDue);
 }
 
 // ---- Sony replies and the reply wait ---------------------------------------------------------
@@ -296,7 +296,7 @@ TEST_F(Window, CtrlLResetsTheGridsButKeepsTheRingAndTheErrorCount) {
     QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(row(*w->grid1, 1), (QStringList{"0"} << QStringList(10, QString())));
     EXPECT_EQ(w->aciaerr->text(), QStringLiteral("1"));
-    EXPECT_EQ((w->RxHead - w->RxTail) & 0x1F, 2);
+    EXPECT_EQ((w->Rx.head - w->Rx.tail) & 0x1F, 2);
     feed(hex("22A3"));  // the status sense completes from the bytes the ring kept
     EXPECT_EQ(row(*w->grid1, 1).mid(0, 5), (QStringList{"1", "6", "1", "20", "22"}));
 }

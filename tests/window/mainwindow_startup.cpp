@@ -55,7 +55,7 @@ TEST_F(StartUp, OnlyTheFirstParameterCounts) {
 TEST_F(StartUp, CompletesEveryStep) {
     start();
     EXPECT_EQ(w->height(), 387);
-    EXPECT_FALSE(w->TraceChange);
+    EXPECT_FALSE(w->Parsed.traceDue);
     EXPECT_EQ(w->MonMcn, 1);
     EXPECT_EQ(w->LastKey, 0);
     EXPECT_EQ(w->AppDir, dir.path() + QLatin1Char('/'));

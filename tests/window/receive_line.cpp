@@ -39,7 +39,7 @@ class ReceiveLine : public AnalyserTest {
         }
         return kinds;
     }
-    int unread() const { return (w->RxHead - w->RxTail) & 0x1F; }
+    int unread() const { return (w->Rx.head - w->Rx.tail) & 0x1F; }
     QByteArray traceAll() const {
         QFile f(w->AppDir + QStringLiteral("temp/traceall.txt"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -65,9 +65,9 @@ TEST_F(ReceiveLine, FramesOfOneEventAreDispatchedInArrivalOrder) {
 
 TEST_F(ReceiveLine, FrameWrappingTheRingEndIsDispatched) {
     feed(hex("200020").repeated(10));  // the ring's indices now stand at 30
-    ASSERT_EQ(w->RxTail, 30);
+    ASSERT_EQ(w->Rx.tail, 30);
     feed(hex("24310000000156"));
-    EXPECT_EQ(w->RxTail, 5);
+    EXPECT_EQ(w->Rx.tail, 5);
     EXPECT_EQ(w->grid1->cell(3, 2), QStringLiteral("31"));
     EXPECT_EQ(w->grid1->cell(7, 2), QStringLiteral("01"));
     EXPECT_EQ(w->aciaerr->text(), QStringLiteral("0"));
@@ -102,7 +102,7 @@ TEST_F(ReceiveLine, LongLengthNibbleHoldsTheRestBackAndIsCountedWhenDropped) {
     feed(hex("20"));  // the eighth byte: 05 is judged and dropped
     EXPECT_EQ(w->aciaerr->text(), QStringLiteral("1"));
     EXPECT_EQ(w->grid1->cell(0, 1), QStringLiteral("2"));
-    EXPECT_EQ(w->RxErrorCount, 1);
+    EXPECT_EQ(w->Rx.errorCount, 1);
 }
 
 TEST_F(ReceiveLine, EveryNonZeroByteOfADamagedFrameCountsOnce) {

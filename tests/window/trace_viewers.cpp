@@ -59,7 +59,7 @@ class Viewers : public AnalyserTest {
 
 TEST_F(Viewers, EditBeforeAnyTraceOrEditActionOpensNothing) {
     key(Qt::Key_E, Qt::AltModifier);
-    EXPECT_EQ(w->TraceFileName, QString());
+    EXPECT_EQ(w->Traces.fileName, QString());
     click(w->Protocol);  // something that does open, to know the opener has had its chance
     EXPECT_EQ(waitOpened(1), QStringList{at("Extended.pdf")});
 }
@@ -121,7 +121,7 @@ TEST_F(Viewers, AnOpenerThatCannotStartIsNotReported) {
     click(w->Protocol);
     key(Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(testsupport::errorBoxes(), QStringList());
-    EXPECT_EQ(w->TraceFileName, at("extend.txt"));
+    EXPECT_EQ(w->Traces.fileName, at("extend.txt"));
 }
 
 }  // namespace
