@@ -3,7 +3,7 @@
 #include "tests/support/e2e_bus.h"
 #include "tests/support/e2e_lines.h"
 
-#include "sim/framer.h"
+#include "sim/model/framer.h"
 
 #include <QRegularExpression>
 

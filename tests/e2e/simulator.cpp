@@ -3,7 +3,7 @@
 // and counts at the end that match what went over the line.
 #include "tests/support/e2e_program.h"
 
-#include "sim/framer.h"
+#include "sim/model/framer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The bus period by period: the master-position tally every 40 ms while cyclic data is on,
 // machine tallies in turn as the load allows, the controller's commands with their answers, and
 // the same bytes for the same seed.
-#include "sim/bus.h"
-#include "sim/commandframes.h"
-#include "sim/framer.h"
+#include "sim/model/bus.h"
+#include "sim/model/commandframes.h"
+#include "sim/model/framer.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // What the simulated synchroniser does with the commands on the line, and what it answers: the
 // analyser's own commands must come back in the tallies.
-#include "sim/commandframes.h"
-#include "sim/commands.h"
-#include "sim/keys.h"
-#include "sim/synchroniser.h"
-#include "sim/syserrors.h"
-#include "sim/timecode.h"
+#include "sim/model/commandframes.h"
+#include "sim/model/commands.h"
+#include "sim/model/keys.h"
+#include "sim/model/synchroniser.h"
+#include "sim/model/syserrors.h"
+#include "sim/model/timecode.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Line faults as the writer puts them on the wire: bit errors, stray bytes, and stalls that let
 // more than 30 bytes go at once.
-#include "sim/framer.h"
-#include "sim/linewriter.h"
+#include "sim/model/framer.h"
+#include "sim/wire/linewriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The reference framing of the line: the rules the analyser's receive ring applies, used by the
 // simulator to read the analyser and by the tests to know what the analyser must make of a
 // damaged line.
-#include "sim/framer.h"
+#include "sim/model/framer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A simulated machine moves and reports the way a synchroniser's machine does: 25 frames a
 // second in play, status bits that follow its transport, locates that end cued.
-#include "sim/machine.h"
-#include "sim/rng.h"
+#include "sim/model/machine.h"
+#include "sim/model/rng.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // quenlar-sim's command line.
-#include "sim/options.h"
+#include "sim/wire/options.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

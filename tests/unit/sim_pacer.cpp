@@ -1,6 +1,6 @@
 // Writes leave at the pace of a 38400-baud line: never before the bytes ahead of them would
 // have left the wire, and at a lower load with quiet time after each chunk.
-#include "sim/linepacer.h"
+#include "sim/wire/linepacer.h"
 
 #include <gtest/gtest.h>
 

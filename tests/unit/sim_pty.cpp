@@ -1,6 +1,6 @@
 // The simulator's end of the pseudo-terminal: the far side may come and go, and each program
 // that opens it starts on a clean line.
-#include "sim/pty.h"
+#include "sim/wire/pty.h"
 
 #include <gtest/gtest.h>
 

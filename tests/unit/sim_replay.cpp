@@ -1,7 +1,7 @@
 // A trace-all read back for replay gives the bytes that made it, in order.
-#include "sim/bus.h"
-#include "sim/framer.h"
-#include "sim/replay.h"
+#include "sim/model/bus.h"
+#include "sim/model/framer.h"
+#include "sim/wire/replay.h"
 
 #include <QRegularExpression>
 #include <QStringList>

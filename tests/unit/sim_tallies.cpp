@@ -1,8 +1,8 @@
 // The simulator's tallies follow the byte tables of the extended protocol exactly, so that a
 // tally the analyser decodes wrongly is the analyser's fault.
-#include "sim/framer.h"
-#include "sim/machine.h"
-#include "sim/tallies.h"
+#include "sim/model/framer.h"
+#include "sim/model/machine.h"
+#include "sim/model/tallies.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // A USB serial adapter hands the line on every 16 ms, at most 64 bytes at a time, and only
 // bytes that have crossed the wire; put together, the pieces are exactly what was written.
-#include "sim/linepacer.h"
-#include "sim/usbpieces.h"
+#include "sim/wire/linepacer.h"
+#include "sim/wire/usbpieces.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

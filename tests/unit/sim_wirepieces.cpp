@@ -1,6 +1,6 @@
 // The far end's FIFO: a frame is handed on in pieces, each once its last byte has crossed the
 // wire; blocks meant to arrive whole go at once.
-#include "sim/wirepieces.h"
+#include "sim/wire/wirepieces.h"
 
 #include <gtest/gtest.h>
 
