@@ -1,6 +1,6 @@
 // quenlar-sim: a simulated machine-control bus on a pseudo-terminal.
+#include "sim/program/options.h"
 #include "sim/program/session.h"
-#include "sim/wire/options.h"
 #include "sim/wire/pty.h"
 #include "sim/wire/simerror.h"
 

@@ -73,7 +73,7 @@ class Run {
                   stats_),
           rxLog_(o.logRx),
           txLog_(o.logTx),
-          wire_(makeHandover(o)),
+          wire_(makeHandover(o.usb, o.fifo)),
           script_(loadReplay(o.replay)),
           replaying_(!o.replay.isEmpty()),
           holding_(o.hold) {

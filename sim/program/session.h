@@ -1,7 +1,7 @@
 #pragma once
 // One run of the simulator on its pseudo-terminal: the clock of 40 ms periods, the paced writer,
 // the reading of what the far side says, and the replay of a capture.
-#include "sim/wire/options.h"
+#include "sim/program/options.h"
 #include "sim/wire/stats.h"
 
 #include <csignal>

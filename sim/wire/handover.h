@@ -11,8 +11,6 @@
 
 namespace sim {
 
-struct SimOptions;
-
 class Handover {
   public:
     using Time = LinePacer::Time;
@@ -32,7 +30,8 @@ class Handover {
     virtual void clear() = 0;
 };
 
-// The receiver the command line asks for: --usb, --fifo BYTES, or each write at once.
-std::unique_ptr<Handover> makeHandover(const SimOptions& options);
+// The receiver the command line asks for: a USB adapter, a UART handing on `fifo` bytes at a
+// time, or (fifo 0) each write at once.
+std::unique_ptr<Handover> makeHandover(bool usb, int fifo);
 
 }  // namespace sim

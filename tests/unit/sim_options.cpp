@@ -1,5 +1,5 @@
 // quenlar-sim's command line.
-#include "sim/wire/options.h"
+#include "sim/program/options.h"
 #include "tests/support/paramname.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "sim/wire/options.h"
+#include "sim/program/options.h"
 
 #include <QCommandLineParser>
 
