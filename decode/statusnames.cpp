@@ -18,10 +18,10 @@ ColumnTexts status1Column(std::uint8_t s1) {
 
 ColumnTexts status2Column(std::uint8_t s2) {
     ColumnTexts column;
-    column[0] = text(Status2Conditions[s2 & 0x07]);
+    column[0] = text(Status2Conditions[s2 & machinestatus::status2::Condition]);
     column[3] = bitText(Status2Still, s2, 3);
     column[4] = bitText(Status2Cued, s2, 4);
-    column[6] = text(Status2Speeds[s2 >> 6]);
+    column[6] = text(Status2Speeds[s2 >> machinestatus::status2::SpeedShift]);
     return column;
 }
 

@@ -19,7 +19,7 @@ SyncTally statusOf(const RxView& f) {
     t.kind = SyncTally::Kind::Status;
     t.machine = f.data(at::Machine);
     t.state = f.data(at::State);
-    t.locked = (f.data(at::Status1) & at::Status1NotLocked) == 0;
+    t.locked = (f.data(at::Status1) & at::status1::NotLocked) == 0;
     t.syncError = at::syncErrorFrames(f.data(at::SyncError));
     return t;
 }

@@ -6,7 +6,7 @@ namespace decode {
 
 SystemStatusTexts systemStatusColumn(std::uint8_t status) {
     SystemStatusTexts column;
-    column[0] = text(FrameRateNames[status & 0x03]);
+    column[0] = text(FrameRateNames[status & masterposition::StatusFrameRate]);
     for (std::size_t i = 0; i < SystemStatusBits.size(); ++i) {
         const int bit = static_cast<int>(i) + 2;
         column[i + 1] = text(SystemStatusBits[i], ((status >> bit) & 1) != 0);
@@ -21,9 +21,10 @@ QString systemErrorText(std::uint8_t code) {
 
 ColumnTexts detailsColumn(std::uint8_t details) {
     ColumnTexts column;
-    column[0] = text(EditModeNames[details & 0x03]);
-    column[2] = text(FrameRateNames[(details >> 2) & 0x03]);
-    column[7] = text(DetailsRecordEnable, (details & 0x80) != 0);
+    column[0] = text(EditModeNames[details & machinedetails::EditMode]);
+    column[2] = text(
+        FrameRateNames[(details >> machinedetails::FrameRateShift) & machinedetails::FrameRate]);
+    column[7] = text(DetailsRecordEnable, (details & machinedetails::RecordEnable) != 0);
     return column;
 }
 

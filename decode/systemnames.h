@@ -99,7 +99,7 @@ inline constexpr std::array<std::string_view, 8> RecordTrackNames{{
     "48",
 }};
 inline QString recordTracksText(std::uint8_t tracks) {
-    return text(RecordTrackNames[tracks & 0x07]);
+    return text(RecordTrackNames[tracks & machinedetails::TracksMask]);
 }
 
 // Column "Status4" of the machine status grid, from the details byte: row 1 the edit mode,

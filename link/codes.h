@@ -83,6 +83,24 @@ inline constexpr std::uint8_t StatusData = 0x20;
 inline constexpr std::uint8_t EditPresetData = 0x30;
 }  // namespace sensereply
 
+// The Sony status bytes of a status-data reply (7N 20 ..): the bits of bytes 0 to 2.
+namespace sonystatus {
+inline constexpr std::uint8_t Local = 0x01;  // byte 0
+inline constexpr std::uint8_t CassetteOut = 0x20;
+inline constexpr std::uint8_t Play = 0x01;  // byte 1
+inline constexpr std::uint8_t Record = 0x02;
+inline constexpr std::uint8_t FastForward = 0x04;
+inline constexpr std::uint8_t Rewind = 0x08;
+inline constexpr std::uint8_t Stop = 0x20;
+inline constexpr std::uint8_t CueUpComplete = 0x01;  // byte 2
+inline constexpr std::uint8_t Still = 0x02;
+inline constexpr std::uint8_t Reverse = 0x04;
+inline constexpr std::uint8_t Var = 0x08;
+inline constexpr std::uint8_t Jog = 0x10;
+inline constexpr std::uint8_t Shuttle = 0x20;
+inline constexpr std::uint8_t ServoLock = 0x80;
+}  // namespace sonystatus
+
 // Kinds of extended command (DATA0 of 0N A0 kk ..) and what they carry.
 namespace ext {
 inline constexpr std::uint8_t SystemTrackMapRequest = 0x02;

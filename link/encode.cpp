@@ -232,7 +232,7 @@ Frame machineDetails(const MachineDetails& t) {
     b.data(at(f::Machine), t.machine)
         .data(at(f::SonyId), t.sonyId1)
         .data(at(f::SonyId) + 1, t.sonyId2)
-        .data(at(f::Tracks), static_cast<std::uint8_t>(t.tracks & 0x07))
+        .data(at(f::Tracks), static_cast<std::uint8_t>(t.tracks & f::TracksMask))
         .data(at(f::Details), t.details);
     for (std::size_t i = 0; i < at(f::NameLength); ++i) {
         const char c = i < t.name.size() ? t.name[i] : ' ';

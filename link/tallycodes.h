@@ -35,6 +35,17 @@ inline constexpr int Selected = 6;
 inline constexpr int Error = 7;
 inline constexpr int Spare = 8;
 inline constexpr std::size_t DataCount = 9;
+
+// The system status byte: bits 0-1 the frame rate, then a flag a bit.
+inline constexpr std::uint8_t StatusFrameRate = 0x03;
+namespace systemstatus {
+inline constexpr std::uint8_t SysData = 0x04;  // fresh system data
+inline constexpr std::uint8_t Local = 0x08;
+inline constexpr std::uint8_t Goto = 0x10;  // the master is locating
+inline constexpr std::uint8_t Record = 0x20;
+inline constexpr std::uint8_t NotLocked = 0x40;  // a chasing machine is not locked
+inline constexpr std::uint8_t MasterLocked = 0x80;
+}  // namespace systemstatus
 }  // namespace masterposition
 
 //   1A A0 81 mm tt s1 s2 pp pp pp ee s3 cs
@@ -48,8 +59,34 @@ inline constexpr int SyncError = 8;
 inline constexpr int Status3 = 9;
 inline constexpr std::size_t DataCount = 10;
 
-// Status byte 1, bit 6: the servo is not locked.
-inline constexpr std::uint8_t Status1NotLocked = 0x40;
+// Status byte 1: a flag a bit.
+namespace status1 {
+inline constexpr std::uint8_t InputMonitor = 0x01;
+inline constexpr std::uint8_t Rehearse = 0x02;
+inline constexpr std::uint8_t RecordInhibit = 0x04;
+inline constexpr std::uint8_t Armed = 0x08;
+inline constexpr std::uint8_t Goto = 0x10;  // locating
+inline constexpr std::uint8_t Record = 0x20;
+inline constexpr std::uint8_t NotLocked = 0x40;
+inline constexpr std::uint8_t Reverse = 0x80;
+}  // namespace status1
+
+// Status byte 2: bits 0-2 the tape condition, 3 still, 4 cued, 6-7 the speed class.
+namespace status2 {
+inline constexpr std::uint8_t Condition = 0x07;
+inline constexpr std::uint8_t Still = 0x08;
+inline constexpr std::uint8_t Cued = 0x10;
+inline constexpr int SpeedShift = 6;
+}  // namespace status2
+
+// Status byte 3: a flag a bit; bits 1, 2 and 7 are not used.
+namespace status3 {
+inline constexpr std::uint8_t RecordEnabled = 0x01;
+inline constexpr std::uint8_t Chase = 0x08;
+inline constexpr std::uint8_t ChaseGroup = 0x10;
+inline constexpr std::uint8_t Vari = 0x20;  // programmed play
+inline constexpr std::uint8_t Jog = 0x40;   // RAM scrub
+}  // namespace status3
 
 // The sync error byte: bit 7 the sign (set: negative), bits 0-6 the size in frames.
 inline constexpr std::uint8_t SyncErrorSign = 0x80;
@@ -78,11 +115,18 @@ inline constexpr std::size_t DataCount = 6;
 namespace machinedetails {
 inline constexpr int Machine = 1;
 inline constexpr int SonyId = 2;  // two bytes
-inline constexpr int Tracks = 4;
+inline constexpr int Tracks = 4;  // bits 0-2
 inline constexpr int Details = 5;
 inline constexpr int Name = 6;
 inline constexpr int NameLength = 6;
 inline constexpr std::size_t DataCount = 12;
+
+inline constexpr std::uint8_t TracksMask = 0x07;
+// The details byte: bits 0-1 the edit mode, 2-3 the frame rate, 7 record enable.
+inline constexpr std::uint8_t EditMode = 0x03;
+inline constexpr int FrameRateShift = 2;
+inline constexpr std::uint8_t FrameRate = 0x03;  // after the shift
+inline constexpr std::uint8_t RecordEnable = 0x80;
 }  // namespace machinedetails
 
 //   15 A0 84 mm t1 t2 t3 cs   (84 ready, 85 record: tracks 1-24, bit 0 first)

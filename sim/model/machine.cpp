@@ -2,6 +2,7 @@
 
 #include "sim/model/timecode.h"
 
+#include "link/codes.h"
 #include "link/tallycodes.h"
 
 #include <algorithm>
@@ -10,6 +11,13 @@
 namespace sim {
 
 namespace {
+// The bits of the status and details tallies and of the Sony status data.
+namespace st1 = proto::machinestatus::status1;
+namespace st2 = proto::machinestatus::status2;
+namespace st3 = proto::machinestatus::status3;
+namespace details = proto::machinedetails;
+namespace sony = proto::sonystatus;
+
 constexpr int LockPeriods = 12;     // about half a second from a start to servo lock
 constexpr int LocateStep = 250;     // frames per period while locating (10 s of material)
 constexpr int EjectPeriods = 75;    // three seconds until the operator loads a cassette again
@@ -235,17 +243,17 @@ bool Machine::locked() const {
 //   5 record, 6 not locked, 7 reverse
 std::uint8_t Machine::status1() const {
     std::uint8_t s = 0;
-    if (setup_.inputMonitor) s |= 0x01;
-    if (rehearse_) s |= 0x02;
-    if (setup_.recordInhibit) s |= 0x04;
-    if (armed_) s |= 0x08;
-    if (transport_ == Transport::Locate) s |= 0x10;
-    if (transport_ == Transport::RecordOn) s |= 0x20;
-    if (!locked()) s |= proto::machinestatus::Status1NotLocked;
+    if (setup_.inputMonitor) s |= st1::InputMonitor;
+    if (rehearse_) s |= st1::Rehearse;
+    if (setup_.recordInhibit) s |= st1::RecordInhibit;
+    if (armed_) s |= st1::Armed;
+    if (transport_ == Transport::Locate) s |= st1::Goto;
+    if (transport_ == Transport::RecordOn) s |= st1::Record;
+    if (!locked()) s |= st1::NotLocked;
     const bool backwards =
         isReverse(transport_) ||
         (transport_ == Transport::Locate && wrapDay(locateTarget_ - position_) > FramesPerDay / 2);
-    if (backwards) s |= 0x80;
+    if (backwards) s |= st1::Reverse;
     return s;
 }
 
@@ -253,10 +261,11 @@ std::uint8_t Machine::status1() const {
 //   bits 0-2 tape condition (0 normal, 3 tape start, 6 no tape), bit 3 still, bit 4 cued,
 //   bits 6-7 speed (0 play, 1 fast, 2 slow)
 std::uint8_t Machine::status2() const {
-    std::uint8_t s = static_cast<std::uint8_t>((droppedOut() ? NoComms : tapeState_) & 0x07);
-    if (transport_ == Transport::Pause) s |= 0x08;
-    if (cued_) s |= 0x10;
-    s |= static_cast<std::uint8_t>(speedClass(transport_) << 6);
+    std::uint8_t s =
+        static_cast<std::uint8_t>((droppedOut() ? NoComms : tapeState_) & st2::Condition);
+    if (transport_ == Transport::Pause) s |= st2::Still;
+    if (cued_) s |= st2::Cued;
+    s |= static_cast<std::uint8_t>(speedClass(transport_) << st2::SpeedShift);
     return s;
 }
 
@@ -265,11 +274,11 @@ std::uint8_t Machine::status2() const {
 //   bit 6 RAM scrub (jog)
 std::uint8_t Machine::status3() const {
     std::uint8_t s = 0;
-    if (recordEnabled_) s |= 0x01;
-    if (chase_) s |= 0x08;
-    if (chaseGroup_) s |= 0x10;
-    if (transport_ == Transport::VariFwd || transport_ == Transport::VariRvs) s |= 0x20;
-    if (transport_ == Transport::JogFwd || transport_ == Transport::JogRvs) s |= 0x40;
+    if (recordEnabled_) s |= st3::RecordEnabled;
+    if (chase_) s |= st3::Chase;
+    if (chaseGroup_) s |= st3::ChaseGroup;
+    if (transport_ == Transport::VariFwd || transport_ == Transport::VariRvs) s |= st3::Vari;
+    if (transport_ == Transport::JogFwd || transport_ == Transport::JogRvs) s |= st3::Jog;
     return s;
 }
 
@@ -278,9 +287,10 @@ std::uint8_t Machine::syncErrorByte() const {
 }
 
 std::uint8_t Machine::detailsByte() const {
-    std::uint8_t d =
-        static_cast<std::uint8_t>((setup_.editMode & 0x03) | (setup_.frameRate & 0x03) << 2);
-    if (recordEnabled_) d |= 0x80;
+    std::uint8_t d = static_cast<std::uint8_t>((setup_.editMode & details::EditMode) |
+                                               (setup_.frameRate & details::FrameRate)
+                                                   << details::FrameRateShift);
+    if (recordEnabled_) d |= details::RecordEnable;
     return d;
 }
 
@@ -291,43 +301,43 @@ std::uint8_t Machine::detailsByte() const {
 //           7 servo lock
 std::array<std::uint8_t, 16> Machine::sonyStatus() const {
     std::array<std::uint8_t, 16> s{};
-    if (tapeState_ == NoTape) s[0] |= 0x20;
+    if (tapeState_ == NoTape) s[0] |= sony::CassetteOut;
     switch (transport_) {
         case Transport::Play:
         case Transport::ReversePlay:
-            s[1] |= 0x01;
+            s[1] |= sony::Play;
             break;
         case Transport::RecordOn:
-            s[1] |= 0x03;
+            s[1] |= sony::Play | sony::Record;
             break;
         case Transport::FastFwd:
-            s[1] |= 0x04;
+            s[1] |= sony::FastForward;
             break;
         case Transport::FastRvs:
-            s[1] |= 0x08;
+            s[1] |= sony::Rewind;
             break;
         case Transport::Stop:
-            s[1] |= 0x20;
+            s[1] |= sony::Stop;
             break;
         case Transport::VariFwd:
         case Transport::VariRvs:
-            s[2] |= 0x08;
+            s[2] |= sony::Var;
             break;
         case Transport::JogFwd:
         case Transport::JogRvs:
-            s[2] |= 0x10;
+            s[2] |= sony::Jog;
             break;
         case Transport::ShuttleFwd:
         case Transport::ShuttleRvs:
-            s[2] |= 0x20;
+            s[2] |= sony::Shuttle;
             break;
         default:
             break;
     }
-    if (cued_) s[2] |= 0x01;
-    if (transport_ == Transport::Pause) s[2] |= 0x02;
-    if (isReverse(transport_)) s[2] |= 0x04;
-    if (locked()) s[2] |= 0x80;
+    if (cued_) s[2] |= sony::CueUpComplete;
+    if (transport_ == Transport::Pause) s[2] |= sony::Still;
+    if (isReverse(transport_)) s[2] |= sony::Reverse;
+    if (locked()) s[2] |= sony::ServoLock;
     return s;
 }
 

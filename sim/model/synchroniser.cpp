@@ -1,6 +1,7 @@
 #include "sim/model/synchroniser.h"
 
 #include "link/codes.h"
+#include "link/tallycodes.h"
 
 #include "sim/model/keys.h"
 #include "sim/model/syserrors.h"
@@ -302,19 +303,21 @@ std::array<std::uint8_t, 3> Synchroniser::machineRecord(int number) const {
 //   bit 6 a machine is not locked, bit 7 the master runs locked
 std::uint8_t Synchroniser::systemStatus() const {
     const Machine& m = machines_[static_cast<std::size_t>(master_ - 1)];
-    std::uint8_t s = static_cast<std::uint8_t>(m.setup().frameRate & 0x03);
-    if (sysDataPeriods_ > 0) s |= 0x04;
-    if (m.transport() == Transport::Locate) s |= 0x10;
+    namespace bit = proto::masterposition::systemstatus;
+    std::uint8_t s =
+        static_cast<std::uint8_t>(m.setup().frameRate & proto::masterposition::StatusFrameRate);
+    if (sysDataPeriods_ > 0) s |= bit::SysData;
+    if (m.transport() == Transport::Locate) s |= bit::Goto;
     bool recording = false;
     bool allLocked = m.locked();
     for (const Machine& x : machines_) {
         recording = recording || x.transport() == Transport::RecordOn;
         if (x.chasing()) allLocked = allLocked && x.locked();
     }
-    if (recording) s |= 0x20;
-    if (!allLocked) s |= 0x40;
+    if (recording) s |= bit::Record;
+    if (!allLocked) s |= bit::NotLocked;
     const bool running = m.transport() == Transport::Play || m.transport() == Transport::RecordOn;
-    if (running && m.locked()) s |= 0x80;
+    if (running && m.locked()) s |= bit::MasterLocked;
     return s;
 }
 
