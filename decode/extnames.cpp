@@ -1,5 +1,7 @@
 #include "decode/extnames.h"
 
+#include "decode/rxview.h"
+
 namespace decode {
 
 namespace {
@@ -27,6 +29,16 @@ QString specifiedMachinesName(const ExtendedArgs& args) {
 }
 
 }  // namespace
+
+ExtendedCommandSeen extendedCommand(const frame::Bytes& rx) {
+    const auto data = [&rx](int k) { return rx[static_cast<std::size_t>(dataPosition(k))]; };
+    const std::uint8_t kind = data(0);
+    ExtendedCommandSeen seen;
+    seen.trackMap = kind == extkind::LogicalRecordEnable;
+    if (!seen.trackMap) seen.name = extendedCommandName(kind, {data(1), data(2)});
+    seen.shown = kind != extkind::CyclicDataEnable;
+    return seen;
+}
 
 std::optional<QString> extendedCommandName(std::uint8_t kind, const ExtendedArgs& args) {
     switch (kind) {

@@ -10,6 +10,7 @@
 //   \_____________ group 0, N data bytes
 #include "decode/codetable.h"
 #include "link/codes.h"
+#include "link/frame.h"
 
 #include <array>
 
@@ -102,5 +103,22 @@ struct ExtendedArgs {
 // which the record-track decoder names). An argument the frame does not carry names nothing: the
 // text stops at the part that the missing byte would have chosen.
 std::optional<QString> extendedCommandName(std::uint8_t kind, const ExtendedArgs& args);
+
+// What an extended command shows:
+//   0N A0 kk a1 a2 .. cs
+//         |  |  \_ 8B: key command or group/all sub-command
+//         |  \____ 89/8C: key command; 8B: target (A0 group, A1 all, else a machine)
+//         \_______ kind
+// The arguments are read where a full frame carries them; in a shorter frame those places hold
+// its checksum or bytes of an earlier frame, and the name says what they hold, exactly as the
+// controllers' own monitors show such frames.
+struct ExtendedCommandSeen {
+    bool trackMap = false;  // the record-enable command: the track grid shows and names it
+    std::optional<QString> name;
+    // The controller repeats the cyclic-data request about once a second: it would flood the
+    // trace and hide the last real command, so it is neither traced nor shown.
+    bool shown = true;
+};
+ExtendedCommandSeen extendedCommand(const frame::Bytes& rx);
 
 }  // namespace decode
