@@ -1,5 +1,4 @@
 // The machine panel from the monitored machine's status tallies.
-#include "tests/support/paramname.h"
 #include "tests/window/decode_fixture.h"
 
 namespace {
@@ -52,66 +51,6 @@ TEST_F(DecodeWindow, AChangeOfTheSyncErrorAloneRedrawsThePanel) {
                                                            "1A A0 81 01 01 00 00 000000 05 00")));
 }
 
-struct BytesCase {
-    const char* body;
-    int col;
-    std::array<const char*, 8> rows;
-};
-void PrintTo(const BytesCase& c, std::ostream* os) {
-    *os << c.body;
-}
-
-class StatusColumn : public DecodeWindow, public ::testing::WithParamInterface<BytesCase> {};
-
-TEST_P(StatusColumn, ShowsTheBitsOfItsByte) {
-    send(GetParam().body);
-    const QStringList shown = column(*w->statgrid, GetParam().col);
-    for (int r = 0; r < 8; ++r) {
-        EXPECT_EQ(shown[r], QLatin1String(GetParam().rows[static_cast<std::size_t>(r)]))
-            << "row " << r + 1;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, StatusColumn,
-    ::testing::Values(
-        BytesCase{"1A A0 81 01 01 00 00 000000 00 00", 1, {"", "", "", "", "", "", "Locked", ""}},
-        BytesCase{"1A A0 81 01 01 FF 00 000000 00 00",
-                  1,
-                  {"Input Mon", "Rehearse", "Rec Inhibit", "Armed", "Goto", "Record", "Not Lock",
-                   "Reverse"}},
-        BytesCase{"1A A0 81 01 01 00 C0 000000 00 00",
-                  2,
-                  {"Normal", "", "", "", "", "", "Slow Speed", ""}},
-        BytesCase{"1A A0 81 01 01 00 5A 000000 00 00",
-                  2,
-                  {"Tape End", "", "", "Still", "Cued", "", "Fast Speed", ""}},
-        BytesCase{
-            "1A A0 81 01 01 00 00 000000 00 FF",
-            3,
-            {"Rec Enab", "", "", "Chase Active", "Chase Grp", "Prog Ply", "Ram Scrub", "Field 1"}}),
-    paramname::from([](const BytesCase& c) { return paramname::hexPairs(c.body); }));
-
-struct TextCase {
-    const char* body;
-    const char* text;
-};
-void PrintTo(const TextCase& c, std::ostream* os) {
-    *os << c.body;
-}
-
-class TransportStateLabel : public DecodeWindow, public ::testing::WithParamInterface<TextCase> {};
-TEST_P(TransportStateLabel, NamesTheStateOrShowsItsNumber) {
-    send(GetParam().body);
-    EXPECT_EQ(w->tally->text(), QLatin1String(GetParam().text));
-}
-INSTANTIATE_TEST_SUITE_P(
-    Codes, TransportStateLabel,
-    ::testing::Values(TextCase{"1A A0 81 01 13 00 00 000000 00 00", "Record On"},
-                      TextCase{"1A A0 81 01 00 00 00 000000 00 00", "0"},
-                      TextCase{"1A A0 81 01 14 00 00 000000 00 00", "20"}),
-    paramname::from([](const TextCase& c) { return paramname::hexPairs(c.body); }));
-
 TEST_F(DecodeWindow, AfterAResetTheSameStatusRedrawsThePanel) {
     send(PlayingReversed);
     w->clear();
@@ -121,15 +60,6 @@ TEST_F(DecodeWindow, AfterAResetTheSameStatusRedrawsThePanel) {
     EXPECT_EQ(w->tally->text(), QStringLiteral("Play"));
     EXPECT_EQ(w->SyncError->text(), QStringLiteral("- 5"));
     EXPECT_EQ(w->statgrid->cell(1, 8), QStringLiteral("Reverse"));
-}
-
-TEST_F(DecodeWindow, AFirstTallyWithAllStatusBytesZeroIsDrawn) {
-    ASSERT_EQ(w->SyncError->text(), QStringLiteral("---"));
-    send("1A A0 81 01 00 00 00 000000 00 00");
-    EXPECT_EQ(w->tally->text(), QStringLiteral("0"));
-    EXPECT_EQ(w->SyncError->text(), QStringLiteral("0"));
-    EXPECT_EQ(w->statgrid->cell(1, 7), QStringLiteral("Locked"));
-    EXPECT_EQ(w->statgrid->cell(2, 1), QStringLiteral("Normal"));
 }
 
 TEST_F(DecodeWindow, AShortStatusTallyShowsOnlyTheBytesItCarries) {

@@ -30,13 +30,6 @@ TEST_F(DecodeWindow, AMasterPositionTallyFillsTheSystemPanel) {
     EXPECT_EQ(w->grid2->cell(19, 1), QStringLiteral("Master Poz"));
 }
 
-TEST_F(DecodeWindow, AllSystemStatusBitsSetShowTheirTexts) {
-    send("19 A0 80 01 000000 FF 02 00 00");
-    EXPECT_THAT(
-        column(*w->SysStatSGrid, 1, 7),
-        ElementsAre("SMPTE Drop", "Sys Data", "Local", "GOTO", "Record", "Not Lock", "Mast Lock"));
-}
-
 TEST_F(DecodeWindow, ARepeatedMasterPositionMovesOnlyThePositionAndIsNotTraced) {
     send(MasterA);
     startCommandTrace();
@@ -59,13 +52,6 @@ TEST_F(DecodeWindow, AChangeOfMasterAloneRedrawsTheSystemPanelAndIsTraced) {
     ASSERT_EQ(lines.size(), 1);
     EXPECT_THAT(lines[0].toStdString(), EndsWith(traceTail(QStringLiteral("Master Poz"),
                                                            "19 A0 80 03 000000 00 02 00 00")));
-}
-
-TEST_F(DecodeWindow, AChangeOfTheUndecodedByteAloneCountsAsAChange) {
-    send(MasterA);
-    w->SysStatSGrid->setCell(1, 1, QStringLiteral("marker"));
-    send("19 A0 80 01 000000 00 02 00 01");
-    EXPECT_EQ(w->SysStatSGrid->cell(1, 1), QStringLiteral("EBU 25fps"));
 }
 
 TEST_F(DecodeWindow, TheErrorFieldTurnsRedForAnErrorAndBackForNone) {

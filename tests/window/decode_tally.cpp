@@ -31,16 +31,6 @@ TEST_F(DecodeWindow, AFullReadyBitMapFillsTheReadyRow) {
     EXPECT_EQ(w->grid2->cell(19, 2), QStringLiteral("Ready Bit Map"));
 }
 
-TEST_F(DecodeWindow, AShortRecordBitMapMarksTheTracksItDoesNotCover) {
-    send("1F A0 92 FF FF FF FF FF FF FF FF FF FF FF FF FF FF");
-    send("13 A0 92 0F F0");
-    const QStringList row = trackRow(*w->edpreset, 3);
-    EXPECT_EQ(row[0], QStringLiteral("1111 0000"));
-    EXPECT_EQ(row[1], QStringLiteral("0000 1111"));
-    EXPECT_THAT(row.mid(2), Each(QString::fromLatin1(Placeholder)));
-    EXPECT_EQ(w->grid2->cell(19, 2), QStringLiteral("Record Bit Map"));
-}
-
 TEST_F(DecodeWindow, TheRecordEnableCommandFillsTheCommandRow) {
     send("03 A0 84 81 18");
     const QStringList row = trackRow(*w->edpreset, 1);
@@ -49,12 +39,6 @@ TEST_F(DecodeWindow, TheRecordEnableCommandFillsTheCommandRow) {
     EXPECT_THAT(row.mid(2), Each(QString::fromLatin1(Placeholder)));
     EXPECT_EQ(w->command->text(), QStringLiteral("Logical Record Enable"));
     EXPECT_EQ(w->grid1->cell(10, 1), QStringLiteral("Logical Record Enable"));
-    EXPECT_THAT(trackRow(*w->edpreset, 2), Each(QString::fromLatin1(Placeholder)));
-}
-
-TEST_F(DecodeWindow, ABitMapWithoutBitMapBytesMarksTheWholeRow) {
-    send("1F A0 91 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 80");
-    send("11 A0 91");
     EXPECT_THAT(trackRow(*w->edpreset, 2), Each(QString::fromLatin1(Placeholder)));
 }
 
