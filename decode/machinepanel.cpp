@@ -68,11 +68,16 @@ MachineDetailsSeen machineDetails(const frame::Bytes& rx, int length) {
     if (f.has(at::SonyId + 1)) seen.sonyId = sonyIdText(f.data(at::SonyId), f.data(at::SonyId + 1));
     if (f.has(at::Tracks)) seen.recordTracks = recordTracksText(f.data(at::Tracks));
     if (f.has(at::Details)) seen.details = detailsColumn(f.data(at::Details));
-    if (f.has(at::Machine) && f.has(at::Name + at::NameLength - 1)) {
-        const int machine = f.data(at::Machine);
-        seen.name = MachineShown{machine, machineTag(machine, f.chars(at::Name, at::NameLength))};
-    }
+    seen.name = machineName(rx, length);
     return seen;
+}
+
+std::optional<MachineShown> machineName(const frame::Bytes& rx, int length) {
+    namespace at = machinedetails;
+    const RxView f(rx, length);
+    if (!f.has(at::Machine) || !f.has(at::Name + at::NameLength - 1)) return std::nullopt;
+    const int machine = f.data(at::Machine);
+    return MachineShown{machine, machineTag(machine, f.chars(at::Name, at::NameLength))};
 }
 
 }  // namespace decode

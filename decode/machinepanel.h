@@ -46,5 +46,7 @@ struct MachineDetailsSeen {
     std::optional<MachineShown> name;    // the letter, ":" and the six-character name
 };
 MachineDetailsSeen machineDetails(const frame::Bytes& rx, int length);
+// The name alone, which any machine's details tally gives to the master and selection labels.
+std::optional<MachineShown> machineName(const frame::Bytes& rx, int length);
 
 }  // namespace decode

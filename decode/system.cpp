@@ -68,7 +68,7 @@ void Tzr8f::mcndetails() {
 
 // Any machine's details tally: its name goes to the master and selection labels.
 void Tzr8f::SystemAscii() {
-    const auto name = decode::machineDetails(Rx.frame, Rx.length).name;
+    const auto name = decode::machineName(Rx.frame, Rx.length);
     if (!name) return;
     if (name->number == SelectMcnNo) CurrMcn->setText(name->text);
     if (name->number == MasterMcnNo) MastMcn->setText(name->text);
