@@ -8,12 +8,11 @@
 
 namespace decode {
 
-namespace {
-std::optional<QString> positionAt(const RxView& f, int k) {
+std::optional<QString> positionAt(const frame::Bytes& rx, int length, int k) {
+    const RxView f(rx, length);
     if (!f.has(k + 2)) return std::nullopt;
     return timecode::frmstotxt(f.count24(k), 0);
 }
-}  // namespace
 
 //   1A A0 81 mm tt s1 s2 pp pp pp ee s3 cs
 //            |  |  |  |  |        |  \_ status byte 3, column Status3
@@ -28,7 +27,7 @@ MachineStatusSeen machineStatus(const frame::Bytes& rx, int length,
     namespace at = machinestatus;
     const RxView f(rx, length);
     MachineStatusSeen seen;
-    seen.position = positionAt(f, at::Position);
+    seen.position = positionAt(rx, length, at::Position);
     // The position moves on every tally; only the status bytes decide a redraw and a trace line.
     seen.changed = reference.differs(
         rx, length,
@@ -50,7 +49,7 @@ MachineOffsetSeen machineOffset(const frame::Bytes& rx, int length) {
     namespace at = machineoffset;
     const RxView f(rx, length);
     MachineOffsetSeen seen;
-    seen.offset = positionAt(f, at::Offset);
+    seen.offset = positionAt(rx, length, at::Offset);
     if (f.has(at::SubFrames)) seen.subFrames = QString::number(f.data(at::SubFrames));
     return seen;
 }

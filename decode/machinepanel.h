@@ -19,6 +19,9 @@ struct MachineShown {
     friend bool operator==(const MachineShown&, const MachineShown&) = default;
 };
 
+// The 24-bit frame count at DATAk as time code, where the frame carries all three bytes.
+std::optional<QString> positionAt(const frame::Bytes& rx, int length, int k);
+
 struct MachineStatusSeen {
     std::optional<QString> position;  // moves on every tally
     // The status bytes differ from the reference: the panel is redrawn and a trace line is due.

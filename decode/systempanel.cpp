@@ -2,7 +2,6 @@
 
 #include "decode/rxview.h"
 #include "decode/tallynames.h"
-#include "decode/timecode.h"
 
 namespace decode {
 
@@ -18,7 +17,7 @@ MasterPositionSeen masterPosition(const frame::Bytes& rx, int length, int shownM
     namespace at = masterposition;
     const RxView f(rx, length);
     MasterPositionSeen seen;
-    if (f.has(at::Position + 2)) seen.position = timecode::frmstotxt(f.count24(at::Position), 0);
+    seen.position = positionAt(rx, length, at::Position);
     if (f.has(at::Master) && f.data(at::Master) != shownMaster) {
         const int master = f.data(at::Master);
         seen.master = MachineShown{master, machineTag(master, QStringLiteral("Master"))};
